@@ -1,0 +1,137 @@
+// Class tables: what the run time knows of a class. A table is plain data,
+// filled once by the class's set-up and never released.
+#pragma once
+
+#include "runtime/object.h"
+#include "runtime/value.h"
+
+#include <cassert>
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace fw {
+
+// Calls one member of an object with its arguments and gives its result
+// (std::monostate for none). Method-table entries, introspection entries and
+// event handlers all hold one.
+using Thunk = std::function<Value(Object& self, std::span<const Value> arguments)>;
+
+struct MethodEntry {
+    std::string name;
+    std::string signature; // parameter and result types, e.g. "(String) as String"
+    Thunk thunk;
+};
+
+// A method table: the entries in slot order.
+class MethodTable {
+public:
+    void Append(MethodEntry entry) { entries_.push_back(std::move(entry)); }
+    // Replaces the first entry of that name and signature; asserts it exists.
+    void Replace(MethodEntry entry);
+
+    const std::vector<MethodEntry>& Entries() const noexcept { return entries_; }
+    std::size_t Size() const noexcept { return entries_.size(); }
+    const MethodEntry& operator[](std::size_t slot) const { return entries_.at(slot); }
+    // The entry of that name (the first one, for overloads), or nullptr.
+    const MethodEntry* Find(std::string_view name) const;
+
+private:
+    std::vector<MethodEntry> entries_;
+};
+
+struct Attribute {
+    std::string name;
+    std::optional<String> value; // some attributes, like Hidden, carry none
+    friend bool operator==(const Attribute&, const Attribute&) = default;
+};
+using AttributeTable = std::vector<Attribute>;
+
+struct IntrospectionEntry {
+    std::string name;
+    std::vector<std::string> parameterTypes;
+    std::string resultType; // empty for none
+    Thunk invoke;
+    AttributeTable attributes;
+};
+
+enum class PropertyType { Int32, Boolean, Double, Color, String };
+const char* PropertyTypeName(PropertyType type);
+
+struct PropertyDescriptor {
+    std::string name;
+    std::string foldedName; // lower case, for look-ups that ignore case
+    PropertyType type;
+    std::function<Value(const Object&)> get;
+    std::function<void(Object&, const Value&)> set;
+};
+
+struct EventSlot {
+    std::string name;
+    Thunk handler; // empty when the class binds none
+};
+
+class ClassTable {
+public:
+    using Factory = std::function<Ref<Object>()>;
+
+    std::string name;
+    const ClassTable* parent = nullptr;
+    std::size_t instanceSize = 0;
+    MethodTable* methods = nullptr; // owned by the run time, see RuntimeNewVtable
+    std::vector<IntrospectionEntry> introspection;
+    AttributeTable attributes;
+    std::vector<EventSlot> events;           // inherited from the parent, then the class's own
+    std::vector<PropertyDescriptor> properties; // the class's own; look-ups walk the parents
+    Factory factory;                          // makes an unconstructed instance
+
+    // The event's index in the table, or -1.
+    int EventIndex(std::string_view eventName) const;
+    void BindEvent(std::string_view eventName, Thunk handler);
+    const Thunk* EventHandler(int index) const;
+
+    void AddProperty(std::string propertyName, PropertyType type, std::function<Value(const Object&)> get,
+                     std::function<void(Object&, const Value&)> set);
+    // The property of that name, letter case ignored, here or in a base.
+    const PropertyDescriptor* FindProperty(std::string_view propertyName) const;
+
+    bool IsA(const ClassTable* other) const noexcept;
+};
+
+std::string FoldCase(std::string_view text);
+
+// The root class "Object".
+const ClassTable* ObjectClass();
+
+// A new class that inherits the parent's events and factory; name, size,
+// methods and the rest are the caller's to fill.
+ClassTable* RuntimeNewClass(const ClassTable* parent);
+// A new, empty method table attached to `table`.
+MethodTable* RuntimeNewVtable(ClassTable* table);
+// A method table that starts with the parent's entries, in its order.
+MethodTable* RuntimeNewVtableFromParent(ClassTable* table);
+AttributeTable RuntimeAllocateAttributeTable(std::size_t count);
+
+// A new object of the class, not yet constructed.
+Ref<Object> RuntimeNewObject(const ClassTable* table);
+
+bool RuntimeObjectIsa(const Object* object, const ClassTable* table) noexcept;
+
+// Nil stays nil; an object of the class (or a subclass) comes back as T; any
+// other object raises IllegalCastException.
+Ref<Object> RuntimeCheckCastObject(const Ref<Object>& object, const ClassTable* table);
+template <class T>
+Ref<T> RuntimeCheckCast(const Ref<Object>& object, const ClassTable* table)
+{
+    Ref<Object> checked = RuntimeCheckCastObject(object, table);
+    T* typed = dynamic_cast<T*>(checked.get());
+    assert((typed || !checked) && "class table and C++ class disagree");
+    return Ref<T>(typed);
+}
+
+} // namespace fw

@@ -1,0 +1,56 @@
+#include "runtime/delegate.h"
+
+#include "runtime/trace.h"
+
+namespace fw {
+
+Delegate::Delegate(Invoker invoker, std::any routine, Ref<Object> target, String signature, std::int32_t flags)
+    : invoker_(invoker), routine_(std::move(routine)), target_(std::move(target)), signature_(std::move(signature)),
+      flags_(flags)
+{
+    SetClass(__Lookup());
+}
+
+const ClassTable* Delegate::__Lookup()
+{
+    static const ClassTable* table = [] {
+        ClassTable* t = RuntimeNewClass(ObjectClass());
+        t->name = "Delegate";
+        t->instanceSize = sizeof(Delegate);
+        RuntimeNewVtableFromParent(t);
+        return t;
+    }();
+    return table;
+}
+
+Ref<Delegate> RuntimeCreateDelegate(Delegate::Invoker invoker, std::any routine, Ref<Object> target,
+                                    String signature, std::int32_t flags)
+{
+    TraceCall("RuntimeCreateDelegate", signature.Bytes());
+    if (!invoker)
+        RaiseNilObjectException("RuntimeCreateDelegate: the invoker is nil");
+    return MakeRef<Delegate>(invoker, std::move(routine), std::move(target), std::move(signature), flags);
+}
+
+namespace invokers {
+
+Value NoArguments(const Delegate& delegate, std::span<const Value> /*arguments*/)
+{
+    delegate.RoutineAs<void (*)()>()();
+    return {};
+}
+
+Value OnePointer(const Delegate& delegate, std::span<const Value> arguments)
+{
+    delegate.RoutineAs<RoutineEntry>()(std::get<Ptr>(arguments[0]));
+    return {};
+}
+
+Value Method(const Delegate& delegate, std::span<const Value> arguments)
+{
+    const Ref<Object>& target = CheckNotNil(delegate.Target(), "the delegate's target");
+    return delegate.RoutineAs<Thunk>()(*target, arguments);
+}
+
+} // namespace invokers
+} // namespace fw

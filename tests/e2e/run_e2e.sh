@@ -1,0 +1,3 @@
+#!/bin/sh
+echo e2e not yet
+exit 0
