@@ -25,7 +25,9 @@ struct IsRef<Ref<T>> : std::true_type {
 template <class T>
 T FromValue(const Value& value)
 {
-    if constexpr (IsRef<T>::value) {
+    if constexpr (std::is_same_v<T, Value>) {
+        return value;
+    } else if constexpr (IsRef<T>::value) {
         const auto& object = std::get<Ref<Object>>(value);
         using Element = typename IsRef<T>::Element;
         auto* typed = dynamic_cast<Element*>(object.get());
@@ -81,5 +83,25 @@ Value CallEntry(const MethodEntry& entry, Object& self, A&&... arguments)
     const Value values[] = {Value(std::forward<A>(arguments))..., Value()};
     return entry.thunk(self, std::span<const Value>(values, sizeof...(A)));
 }
+
+} // namespace fw
+
+namespace fw {
+
+template <class C, class R, class... A>
+MethodEntry MakeEntry(std::string name, std::string signature, R (C::*member)(A...))
+{
+    return MethodEntry{std::move(name), std::move(signature), MakeThunk(member)};
+}
+
+// An introspection entry for one of a class's own methods, with its
+// attributes.
+IntrospectionEntry MakeIntrospectionEntry(const MethodEntry& entry, std::vector<std::string> parameterTypes,
+                                          std::string resultType, AttributeTable attributes);
+
+// The attribute table holding only __Scope = Public.
+AttributeTable PublicScope();
+
+[[noreturn]] void RaiseUnsupported(const char* operation);
 
 } // namespace fw

@@ -1,0 +1,115 @@
+#include "ui/application.h"
+
+#include "runtime/exception.h"
+#include "runtime/runtime.h"
+#include "runtime/thunk.h"
+#include "runtime/trace.h"
+#include "ui/menu_bar.h"
+
+#include <QCoreApplication>
+#include <algorithm>
+#include <cassert>
+#include <QEventLoop>
+#include <chrono>
+#include <thread>
+
+namespace fw {
+namespace {
+
+Ref<Application>& RegisteredApplication()
+{
+    static Ref<Application> application;
+    return application;
+}
+
+} // namespace
+
+Application::Application() = default;
+Application::~Application() = default;
+
+void Application::AddTrayItem(const Ref<Object>&) { RaiseUnsupported("Application.AddTrayItem"); }
+
+void Application::DoEvents(std::int32_t milliseconds)
+{
+    QCoreApplication::processEvents(QEventLoop::AllEvents, std::max(milliseconds, 0));
+}
+
+void Application::NewDocumentEntry() { RaiseUnsupported("Application.NewDocument"); }
+void Application::OpenDocument(const Ref<Object>&) { RaiseUnsupported("Application.OpenDocument"); }
+void Application::RemoveTrayItem(const Ref<Object>&) { RaiseUnsupported("Application.RemoveTrayItem"); }
+
+void Application::SleepCurrentThread(std::int32_t milliseconds)
+{
+    std::this_thread::sleep_for(std::chrono::milliseconds(std::max(milliseconds, 0)));
+}
+
+void Application::YieldToNextThread() { std::this_thread::yield(); }
+void Application::_AddMenuHandler(String, Ptr) { RaiseUnsupported("Application._AddMenuHandler"); }
+void Application::_AddPollableObject(const Ref<Object>&) { RaiseUnsupported("Application._AddPollableObject"); }
+void Application::_DependencyList() {}
+void Application::_DoSingleEvent() { QCoreApplication::processEvents(); }
+void Application::_RemovePollableObject(const Ref<Object>&)
+{
+    RaiseUnsupported("Application._RemovePollableObject");
+}
+
+const Ref<fw::MenuBar>& Application::MenuBar() const noexcept { return menuBar_; }
+
+void Application::SetMenuBar(Ref<fw::MenuBar> bar)
+{
+    TraceCall("Application.MenuBar");
+    menuBar_ = std::move(bar);
+}
+
+void Application::RaiseEvent(Event event)
+{
+    assert(Class());
+    const Thunk* handler = Class()->EventHandler(static_cast<int>(event));
+    if (!handler)
+        return;
+    Ref<Application> self = RefTo(*this);
+    RunProgramCode([&] { (*handler)(*self, {}); });
+}
+
+const ClassTable* Application::__Lookup()
+{
+    static const ClassTable* table = [] {
+        ClassTable* t = RuntimeNewClass(ObjectClass());
+        t->name = "Application";
+        t->instanceSize = sizeof(Application);
+        t->factory = [] { return Ref<Object>(MakeRef<Application>()); };
+        MethodTable* m = RuntimeNewVtable(t);
+        m->Append(MakeEntry("AddTrayItem", "(TrayItem)", &Application::AddTrayItem));
+        m->Append(MakeEntry("DoEvents", "(Int32)", &Application::DoEvents));
+        m->Append(MakeEntry("NewDocument", "()", &Application::NewDocumentEntry));
+        m->Append(MakeEntry("OpenDocument", "(FolderItem)", &Application::OpenDocument));
+        m->Append(MakeEntry("RemoveTrayItem", "(TrayItem)", &Application::RemoveTrayItem));
+        m->Append(MakeEntry("SleepCurrentThread", "(Int32)", &Application::SleepCurrentThread));
+        m->Append(MakeEntry("YieldToNextThread", "()", &Application::YieldToNextThread));
+        m->Append(MakeEntry("_AddMenuHandler", "(String, Ptr)", &Application::_AddMenuHandler));
+        m->Append(MakeEntry("_AddPollableObject", "(Object)", &Application::_AddPollableObject));
+        m->Append(MakeEntry("_DependencyList", "()", &Application::_DependencyList));
+        m->Append(MakeEntry("_DoSingleEvent", "()", &Application::_DoSingleEvent));
+        m->Append(MakeEntry("_RemovePollableObject", "(Object)", &Application::_RemovePollableObject));
+        assert(m->Size() == MethodCount);
+        for (const char* name : {"Activate", "CancelClose", "Close", "Deactivate", "EnableMenuItems",
+                                 "HandleAppleEvent", "NewDocument", "Open", "OpenDocument", "UnhandledException"})
+            t->events.push_back({name, {}});
+        assert(t->events.size() == static_cast<std::size_t>(Event::EventCount));
+        return t;
+    }();
+    return table;
+}
+
+void RuntimeRegisterAppObject(const Ref<Application>& application)
+{
+    TraceCall("RuntimeRegisterAppObject");
+    CheckNotNil(application, "RuntimeRegisterAppObject: the application object");
+    RegisteredApplication() = application;
+}
+
+Ref<Application> getAppObject() { return RegisteredApplication(); }
+
+void RuntimeReleaseAppObject() { RegisteredApplication().reset(); }
+
+} // namespace fw

@@ -1,0 +1,33 @@
+#include "ui/quit_menu_item.h"
+
+#include "runtime/runtime.h"
+#include "runtime/thunk.h"
+#include "runtime/trace.h"
+
+namespace fw {
+
+bool QuitMenuItem::Event_Action() { return QuitMenuAction(RefTo<MenuItem>(*this)); }
+
+bool QuitMenuAction(const Ref<MenuItem>& item)
+{
+    TraceCall("QuitMenuAction", item ? item->Name().Bytes() : std::string());
+    Quit(0);
+    return true;
+}
+
+const ClassTable* QuitMenuItem::__Lookup()
+{
+    static const ClassTable* table = [] {
+        ClassTable* t = RuntimeNewClass(MenuItem::__Lookup());
+        t->name = "QuitMenuItem";
+        t->instanceSize = sizeof(QuitMenuItem);
+        t->factory = [] { return Ref<Object>(MakeRef<QuitMenuItem>()); };
+        MethodTable* m = RuntimeNewVtableFromParent(t);
+        m->Append(MakeEntry("Event_Action", "() as Boolean", &QuitMenuItem::Event_Action));
+        t->BindEvent("Action", m->Find("Event_Action")->thunk);
+        return t;
+    }();
+    return table;
+}
+
+} // namespace fw

@@ -1,0 +1,230 @@
+// The run time's life on Qt: one QApplication, its event loop, and the
+// state that connects program code with the loop (the exception helper, a
+// failure waiting to be raised, the exit status).
+#include "runtime/exception.h"
+#include "runtime/runtime.h"
+#include "runtime/trace.h"
+#include "services/system.h"
+#include "ui/application.h"
+#include "ui/framework_classes.h"
+#include "ui/window.h"
+
+#include <QApplication>
+#include <QTimer>
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace fw {
+namespace {
+
+struct RunTimeState {
+    std::unique_ptr<QApplication> ownApplication;
+    ExceptionHelper exceptionHelper = nullptr;
+    Ref<Object> pendingException;
+    std::vector<Ptr> pluginEntryPoints;
+    std::int32_t quitCode = 0;
+    bool quitRequested = false;
+    bool loopRunning = false;
+    bool failureReported = false;
+};
+
+RunTimeState& State()
+{
+    static RunTimeState state;
+    return state;
+}
+
+const char* ProgramName() { return program_invocation_short_name; }
+
+// Qt ends the process when it finds no display. While the QApplication is
+// made, its messages are held back; a fatal one becomes one clear line and
+// exit status 1, the others are passed on once the connection stands.
+struct HeldMessage {
+    QtMsgType type;
+    QByteArray category;
+    QString text;
+};
+std::vector<HeldMessage>* heldMessages = nullptr;
+QtMessageHandler previousHandler = nullptr;
+
+void HoldStartupMessage(QtMsgType type, const QMessageLogContext& context, const QString& text)
+{
+    if (type == QtFatalMsg) {
+        std::fprintf(stderr, "%s: cannot open a display (is DISPLAY or WAYLAND_DISPLAY set to a running one?)\n",
+                     ProgramName());
+        std::fflush(stderr);
+        std::_Exit(1);
+    }
+    heldMessages->push_back({type, QByteArray(context.category), text});
+}
+
+std::unique_ptr<QApplication> MakeApplication()
+{
+    // The program reads no command line: Qt sees only the program's name.
+    static int argc = 1;
+    static char name[] = "password-generator";
+    static char* argv[] = {name, nullptr};
+
+    std::vector<HeldMessage> held;
+    heldMessages = &held;
+    previousHandler = qInstallMessageHandler(HoldStartupMessage);
+    auto application = std::make_unique<QApplication>(argc, argv);
+    qInstallMessageHandler(previousHandler);
+    heldMessages = nullptr;
+    for (const HeldMessage& message : held) {
+        const QMessageLogContext context(nullptr, 0, nullptr, message.category.constData());
+        qt_message_output(message.type, context, message.text);
+    }
+    return application;
+}
+
+void RaiseOpenEvent()
+{
+    if (Ref<Application> application = getAppObject())
+        application->RaiseEvent(Application::Event::Open);
+}
+
+} // namespace
+
+void RuntimeInit()
+{
+    TraceCall("RuntimeInit");
+    RunTimeState& state = State();
+    state.exceptionHelper = nullptr;
+    state.pendingException.reset();
+    state.quitCode = 0;
+    state.quitRequested = false;
+    state.failureReported = false;
+    if (!QApplication::instance())
+        state.ownApplication = MakeApplication();
+    // Quitting is the program's decision, not a side effect of its last
+    // window closing.
+    QApplication::setQuitOnLastWindowClosed(false);
+}
+
+void RuntimePerformInitializers(std::span<const Initializer> programInitializers)
+{
+    TraceCall("RuntimePerformInitializers");
+    SetUpFrameworkClasses();
+    InitializeSystemGlobal();
+    for (Initializer initializer : programInitializers)
+        initializer();
+}
+
+void RuntimePerformFinalizers(std::span<const Initializer> programFinalizers)
+{
+    TraceCall("RuntimePerformFinalizers");
+    FinalizeSystemGlobal();
+    for (Initializer finalizer : programFinalizers)
+        finalizer();
+}
+
+void RuntimeInitExternalClasses() { TraceCall("RuntimeInitExternalClasses"); }
+
+void RuntimeAllocatePluginEntrypointsTable(std::int32_t entryCount)
+{
+    TraceCall("RuntimeAllocatePluginEntrypointsTable", std::to_string(entryCount));
+    if (entryCount < 0)
+        RaiseRuntimeException(String("a plug-in table cannot have " + std::to_string(entryCount) + " entries"));
+    State().pluginEntryPoints.assign(static_cast<std::size_t>(entryCount), nullptr);
+}
+
+void RuntimeSetExceptionHelper(ExceptionHelper helper)
+{
+    TraceCall("RuntimeSetExceptionHelper");
+    State().exceptionHelper = helper;
+}
+
+void RunFrameworkInitialization(LateStartup lateStartup)
+{
+    TraceCall("RunFrameworkInitialization");
+    if (!lateStartup)
+        RaiseNilObjectException("RunFrameworkInitialization: the late start-up is nil");
+    RunProgramCode([lateStartup] { lateStartup(); });
+}
+
+void RuntimeRun()
+{
+    TraceCall("RuntimeRun");
+    RunTimeState& state = State();
+    if (!state.pendingException && !state.quitRequested) {
+        QTimer::singleShot(0, QApplication::instance(), &RaiseOpenEvent);
+        state.loopRunning = true;
+        QApplication::exec();
+        state.loopRunning = false;
+    }
+    if (state.pendingException) {
+        Ref<Object> failure = std::move(state.pendingException);
+        state.pendingException.reset();
+        Raise(std::move(failure));
+    }
+}
+
+void Quit(std::int32_t code)
+{
+    TraceCall("Quit", std::to_string(code));
+    RunTimeState& state = State();
+    state.quitCode = code;
+    state.quitRequested = true;
+    if (state.loopRunning)
+        QApplication::exit(code);
+}
+
+void RuntimeUnhandledException(const Ref<Object>& exception)
+{
+    TraceCall("RuntimeUnhandledException", exception ? DescribeException(*exception) : std::string("nil"));
+    std::fprintf(stderr, "%s: unhandled exception: %s\n", ProgramName(),
+                 exception ? DescribeException(*exception).c_str() : "nil");
+    std::fflush(stderr);
+    State().failureReported = true;
+}
+
+void RuntimeBackgroundTask() {}
+
+std::int32_t RuntimeExit()
+{
+    TraceCall("RuntimeExit");
+    RunTimeState& state = State();
+    ReleaseAllWindows();
+    RuntimeReleaseAppObject();
+    state.exceptionHelper = nullptr;
+    const bool failed = state.failureReported || state.pendingException;
+    state.pendingException.reset();
+    state.pluginEntryPoints.clear();
+    state.ownApplication.reset();
+    return failed ? 1 : state.quitCode;
+}
+
+void RunProgramCode(const std::function<void()>& code)
+{
+    RunTimeState& state = State();
+    // Once program code has failed the loop is ending: nothing more runs.
+    if (state.pendingException)
+        return;
+    Ref<Object> failure;
+    try {
+        if (state.exceptionHelper) {
+            const RoutineEntry trampoline = [](Ptr argument) {
+                (*static_cast<const std::function<void()>*>(argument))();
+            };
+            failure = state.exceptionHelper(trampoline, const_cast<std::function<void()>*>(&code));
+        } else {
+            code();
+        }
+    } catch (...) {
+        failure = CurrentExceptionObject();
+    }
+    if (failure) {
+        state.pendingException = std::move(failure);
+        if (state.loopRunning)
+            QApplication::exit(1);
+    }
+}
+
+bool HasPendingException() { return static_cast<bool>(State().pendingException); }
+
+} // namespace fw

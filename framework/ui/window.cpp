@@ -1,0 +1,430 @@
+#include "ui/window.h"
+
+#include "runtime/exception.h"
+#include "runtime/runtime.h"
+#include "runtime/thunk.h"
+#include "runtime/trace.h"
+#include "ui/application.h"
+#include "ui/control.h"
+#include "ui/menu_bar.h"
+#include "ui/menu_presenter.h"
+#include "ui/qt_string.h"
+#include "ui/rect_control.h"
+#include "ui/window_peer.h"
+
+#include <QLayout>
+#include <QMenuBar>
+#include <algorithm>
+
+namespace fw {
+namespace {
+
+struct WindowRegistry {
+    std::vector<Ref<Window>> open;
+    // Closed windows wait here until the run time ends, so that a window is
+    // never destroyed inside its own Qt close event.
+    std::vector<Ref<Window>> closed;
+};
+
+WindowRegistry& Registry()
+{
+    static WindowRegistry registry;
+    return registry;
+}
+
+} // namespace
+
+Window::Window() : peer_(std::make_unique<WindowPeer>(*this))
+{
+    ApplyWindowFlags();
+    ApplyGeometry();
+}
+
+Window::~Window()
+{
+    // The controls' widgets are children of the peer; let them go first.
+    for (auto& [name, control] : controls_)
+        control->AttachToWindow(nullptr);
+    controls_.clear();
+}
+
+void Window::AcceptFileDrop(String) { RaiseUnsupported("Window.AcceptFileDrop"); }
+void Window::AcceptMacDataDrop(String) { RaiseUnsupported("Window.AcceptMacDataDrop"); }
+void Window::AcceptPictureDrop() { RaiseUnsupported("Window.AcceptPictureDrop"); }
+void Window::AcceptRawDataDrop(String) { RaiseUnsupported("Window.AcceptRawDataDrop"); }
+void Window::AcceptTextDrop() { RaiseUnsupported("Window.AcceptTextDrop"); }
+
+void Window::Close()
+{
+    TraceCall("Window.Close");
+    peer_->close();
+}
+
+void Window::Constructor()
+{
+    TraceCall("Window.Constructor", Class() ? Class()->name : std::string());
+    // Registered first, so that code run by the events below finds this
+    // window open instead of building another.
+    Registry().open.push_back(RefTo(*this));
+    RaiseEvent(Event::Layout);
+    RaiseEvent(Event::CreateControls);
+    constructed_ = true;
+    PresentMenuBar();
+    ApplyTabOrder();
+    if (visible_)
+        peer_->show();
+    RaiseEvent(Event::Open);
+}
+
+Ref<Control> Window::ControlAt(std::int32_t index)
+{
+    if (index < 0 || static_cast<std::size_t>(index) >= controls_.size())
+        RaiseRuntimeException(String("Window.Control: no control at index " + std::to_string(index)));
+    return controls_[static_cast<std::size_t>(index)].second;
+}
+
+void Window::DrawInto(const Ref<Object>&, std::int32_t, std::int32_t, bool) { RaiseUnsupported("Window.DrawInto"); }
+void Window::FocusNext() { peer_->FocusNext(); }
+void Window::FocusPrevious() { peer_->FocusPrevious(); }
+void Window::Hide() { SetVisible(false); }
+void Window::Invalidate(bool) { peer_->update(); }
+void Window::Invalidate(std::int32_t left, std::int32_t top, std::int32_t width, std::int32_t height, bool)
+{
+    peer_->Content()->update(left, top, width, height);
+}
+void Window::Maximize() { peer_->showMaximized(); }
+void Window::Minimize() { peer_->showMinimized(); }
+Ptr Window::Operator_Convert() { return peer_.get(); }
+void Window::Refresh(bool) { peer_->repaint(); }
+void Window::RefreshRect(std::int32_t left, std::int32_t top, std::int32_t width, std::int32_t height, bool)
+{
+    peer_->Content()->repaint(left, top, width, height);
+}
+void Window::Restore() { peer_->showNormal(); }
+void Window::SetFocus()
+{
+    peer_->activateWindow();
+    peer_->setFocus();
+}
+void Window::Show() { SetVisible(true); }
+void Window::ShowModal() { RaiseUnsupported("Window.ShowModal"); }
+void Window::ShowModalWithin(const Ref<Window>&) { RaiseUnsupported("Window.ShowModalWithin"); }
+void Window::ShowWithin(const Ref<Window>&, std::int32_t) { RaiseUnsupported("Window.ShowWithin"); }
+Ref<Window> Window::TrueWindow() { return RefTo(*this); }
+void Window::UpdateNow() { peer_->repaint(); }
+Ref<Window> Window::WindowEntry() { return RefTo(*this); }
+
+void Window::_AddControl(String name, const Ref<Object>& object)
+{
+    TraceCall("Window._AddControl", name.Bytes());
+    CheckNotNil(object, "Window._AddControl: the control");
+    auto* control = dynamic_cast<fw::Control*>(object.get());
+    if (!control)
+        RaiseRuntimeException(String("Window._AddControl: " + name.Bytes() + " is not a control"));
+    if (control->OwnerWindow() != this)
+        RaiseRuntimeException(String("Window._AddControl: " + name.Bytes() + " belongs to another window"));
+    const bool taken = std::any_of(controls_.begin(), controls_.end(), [&](const auto& c) { return c.first == name; });
+    if (taken)
+        RaiseRuntimeException(String("Window._AddControl: a control named " + name.Bytes() + " exists already"));
+    controls_.emplace_back(std::move(name), RefTo(*control));
+    if (constructed_)
+        ApplyTabOrder();
+}
+
+void Window::_AddMenuHandler(String, Ptr) { RaiseUnsupported("Window._AddMenuHandler"); }
+
+Ref<Object> Window::_ControlByName(String name)
+{
+    TraceCall("Window._ControlByName", name.Bytes());
+    for (const auto& [registered, control] : controls_) {
+        if (registered == name)
+            return control;
+    }
+    return nullptr;
+}
+
+Ref<Object> Window::_ControlByNameIndex(String name, std::int32_t index)
+{
+    for (const auto& [registered, control] : controls_) {
+        if (registered == name && control->Index() == index)
+            return control;
+    }
+    return nullptr;
+}
+
+void Window::_DependencyList() {}
+
+void Window::_Move(std::int32_t left, std::int32_t top, std::int32_t width, std::int32_t height)
+{
+    peer_->move(left, top);
+    width_ = width;
+    height_ = height;
+    ApplyGeometry();
+}
+
+Ref<Object> Window::__New(const ClassTable* controlClass)
+{
+    TraceCall("Window.__New", controlClass ? controlClass->name : std::string());
+    if (!controlClass || !controlClass->IsA(fw::Control::__Lookup()))
+        RaiseRuntimeException("Window.__New: the class is not a control class");
+    Ref<Object> object = RuntimeNewObject(controlClass);
+    static_cast<fw::Control&>(*object).AttachToWindow(this);
+    return object;
+}
+
+void Window::SetMenuBar(Ref<fw::MenuBar> bar)
+{
+    TraceCall("Window.MenuBar");
+    menuBar_ = std::move(bar);
+    if (constructed_)
+        PresentMenuBar();
+}
+
+void Window::PresentMenuBar()
+{
+    Ref<fw::MenuBar> shown = menuBar_;
+    if (!shown) {
+        if (Ref<Application> application = getAppObject())
+            shown = application->MenuBar();
+    }
+    QMenuBar* qtBar = peer_->menuBar();
+    if (shown)
+        PresentMenuBarIn(*qtBar, shown);
+    else
+        qtBar->clear();
+    qtBar->setVisible(menuBarVisible_ && shown);
+}
+
+void Window::SetTitle(String title)
+{
+    title_ = std::move(title);
+    peer_->setWindowTitle(ToQString(title_));
+}
+
+void Window::SetWidth(std::int32_t width)
+{
+    width_ = width;
+    ApplyGeometry();
+}
+
+void Window::SetHeight(std::int32_t height)
+{
+    height_ = height;
+    ApplyGeometry();
+}
+
+void Window::SetMinWidth(std::int32_t value)
+{
+    minWidth_ = value;
+    ApplyGeometry();
+}
+
+void Window::SetMinHeight(std::int32_t value)
+{
+    minHeight_ = value;
+    ApplyGeometry();
+}
+
+void Window::SetMaxWidth(std::int32_t value)
+{
+    maxWidth_ = value;
+    ApplyGeometry();
+}
+
+void Window::SetMaxHeight(std::int32_t value)
+{
+    maxHeight_ = value;
+    ApplyGeometry();
+}
+
+void Window::SetVisible(bool visible)
+{
+    visible_ = visible;
+    // Until the construction ends the window stays hidden; it shows then.
+    if (constructed_ && !closed_)
+        peer_->setVisible(visible);
+}
+
+void Window::SetResizeable(bool value)
+{
+    resizeable_ = value;
+    ApplyWindowFlags();
+    ApplyGeometry();
+}
+
+void Window::SetCloseButton(bool value)
+{
+    closeButton_ = value;
+    ApplyWindowFlags();
+}
+
+void Window::SetMinimizeButton(bool value)
+{
+    minimizeButton_ = value;
+    ApplyWindowFlags();
+}
+
+void Window::SetMaximizeButton(bool value)
+{
+    maximizeButton_ = value;
+    ApplyWindowFlags();
+}
+
+void Window::SetMenuBarVisible(bool value)
+{
+    menuBarVisible_ = value;
+    if (constructed_)
+        PresentMenuBar();
+}
+
+void Window::SetHasBackColor(bool value)
+{
+    hasBackColor_ = value;
+    ApplyBackground();
+}
+
+void Window::SetBackColor(Color color)
+{
+    backColor_ = color;
+    ApplyBackground();
+}
+
+void Window::SetFullScreen(bool value)
+{
+    fullScreen_ = value;
+    if (constructed_ && !closed_)
+        value ? peer_->showFullScreen() : peer_->showNormal();
+}
+
+void Window::ApplyGeometry()
+{
+    QWidget* content = peer_->Content();
+    const int width = std::clamp(width_, minWidth_, std::max(minWidth_, maxWidth_));
+    const int height = std::clamp(height_, minHeight_, std::max(minHeight_, maxHeight_));
+    if (resizeable_) {
+        content->setMinimumSize(minWidth_, minHeight_);
+        content->setMaximumSize(maxWidth_, maxHeight_);
+        content->resize(width, height);
+        peer_->layout()->setSizeConstraint(QLayout::SetDefaultConstraint);
+        peer_->resize(peer_->sizeHint().expandedTo(QSize(width, height)));
+    } else {
+        // A window that cannot be resized keeps exactly its content size,
+        // with the menu bar above it.
+        content->setFixedSize(width, height);
+        peer_->layout()->setSizeConstraint(QLayout::SetFixedSize);
+    }
+}
+
+void Window::ApplyWindowFlags()
+{
+    Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint;
+    if (closeButton_)
+        flags |= Qt::WindowCloseButtonHint;
+    if (minimizeButton_)
+        flags |= Qt::WindowMinimizeButtonHint;
+    // A window of fixed size cannot be maximised, whatever its button says.
+    if (maximizeButton_ && resizeable_)
+        flags |= Qt::WindowMaximizeButtonHint;
+    const bool shown = peer_->isVisible();
+    peer_->setWindowFlags(flags);
+    if (shown)
+        peer_->show();
+}
+
+void Window::ApplyBackground()
+{
+    QWidget* content = peer_->Content();
+    if (hasBackColor_) {
+        QPalette palette = content->palette();
+        palette.setColor(QPalette::Window, QColor(backColor_.red, backColor_.green, backColor_.blue));
+        content->setPalette(palette);
+        content->setAutoFillBackground(true);
+    } else {
+        content->setPalette(QPalette());
+        content->setAutoFillBackground(false);
+    }
+}
+
+void Window::ApplyTabOrder()
+{
+    std::vector<RectControl*> ordered;
+    for (const auto& [name, control] : controls_) {
+        if (auto* rect = dynamic_cast<RectControl*>(control.get()); rect && rect->Widget())
+            ordered.push_back(rect);
+    }
+    std::stable_sort(ordered.begin(), ordered.end(),
+                     [](const RectControl* a, const RectControl* b) { return a->TabIndex() < b->TabIndex(); });
+    for (std::size_t i = 1; i < ordered.size(); ++i)
+        QWidget::setTabOrder(ordered[i - 1]->Widget(), ordered[i]->Widget());
+}
+
+bool Window::HandleCloseRequest()
+{
+    if (closed_)
+        return true;
+    Ref<Window> self = RefTo(*this);
+    bool cancelled = false;
+    if (const Thunk* cancelHandler = Class()->EventHandler(static_cast<int>(Event::CancelClose))) {
+        RunProgramCode([&] {
+            const Value result = (*cancelHandler)(*self, {});
+            cancelled = std::holds_alternative<bool>(result) && std::get<bool>(result);
+        });
+    }
+    if (cancelled && !HasPendingException())
+        return false;
+    closed_ = true;
+    auto& open = Registry().open;
+    open.erase(std::remove(open.begin(), open.end(), self), open.end());
+    Registry().closed.push_back(self);
+    if (const Thunk* closeHandler = Class()->EventHandler(static_cast<int>(Event::Close)))
+        RunProgramCode([&] { (*closeHandler)(*self, {}); });
+    return true;
+}
+
+void Window::HandleDefaultKey(bool cancelKey)
+{
+    for (const auto& [name, control] : controls_) {
+        auto* rect = dynamic_cast<RectControl*>(control.get());
+        if (rect && (cancelKey ? rect->IsCancelButton() : rect->IsDefaultButton()) && rect->IsActive()) {
+            rect->Press();
+            return;
+        }
+    }
+}
+
+void Window::RaiseEvent(Event event)
+{
+    // Raised from the window's own construction, inside program code: the
+    // handler runs directly and its exceptions go to the code that built the
+    // window.
+    if (const Thunk* handler = Class()->EventHandler(static_cast<int>(event)))
+        (*handler)(*this, {});
+}
+
+QWidget* Window::ContentWidget() const { return peer_->Content(); }
+QWidget* Window::TopLevelWidget() const { return peer_.get(); }
+
+Ref<Window> _GetImplicitWindow(const String& className)
+{
+    TraceCall("_GetImplicitWindow", className.Bytes());
+    for (const Ref<Window>& window : Registry().open) {
+        if (window->Class() && window->Class()->name == className.Bytes())
+            return window;
+    }
+    return nullptr;
+}
+
+std::vector<Ref<Window>> OpenWindows() { return Registry().open; }
+
+void ReleaseAllWindows()
+{
+    WindowRegistry& registry = Registry();
+    std::vector<Ref<Window>> windows = std::move(registry.open);
+    windows.insert(windows.end(), registry.closed.begin(), registry.closed.end());
+    registry.open.clear();
+    registry.closed.clear();
+    for (const Ref<Window>& window : windows)
+        window->TopLevelWidget()->hide();
+}
+
+} // namespace fw
