@@ -1,5 +1,7 @@
 #include "runtime/trace.h"
 
+#include "runtime/exception.h"
+
 #include <cassert>
 
 namespace fw {
@@ -13,6 +15,12 @@ std::vector<std::string>& TraceEntries()
     static std::vector<std::string> entries;
     return entries;
 }
+
+std::string& ArmedFailure()
+{
+    static std::string operation;
+    return operation;
+}
 } // namespace
 
 void AppendTrace(std::string_view operation, std::string_view detail)
@@ -23,6 +31,10 @@ void AppendTrace(std::string_view operation, std::string_view detail)
         entry += detail;
     }
     TraceEntries().push_back(std::move(entry));
+    if (!ArmedFailure().empty() && ArmedFailure() == operation) {
+        ArmedFailure().clear();
+        RaiseRuntimeException(String("injected failure in " + std::string(operation)));
+    }
 }
 
 } // namespace detail
@@ -37,11 +49,14 @@ TraceRecorder::TraceRecorder()
 TraceRecorder::~TraceRecorder()
 {
     detail::traceEnabled = false;
+    detail::ArmedFailure().clear();
     detail::TraceEntries().clear();
 }
 
 const std::vector<std::string>& TraceRecorder::Entries() const { return detail::TraceEntries(); }
 
 void TraceRecorder::Clear() { detail::TraceEntries().clear(); }
+
+void TraceRecorder::FailOn(std::string operation) { detail::ArmedFailure() = std::move(operation); }
 
 } // namespace fw

@@ -32,6 +32,10 @@ public:
     // when it has one.
     const std::vector<std::string>& Entries() const;
     void Clear();
+
+    // Makes the next call of `operation` raise a RuntimeException, as a
+    // failing platform operation would. For tests of failure paths.
+    void FailOn(std::string operation);
 };
 
 } // namespace fw

@@ -11,7 +11,8 @@
 namespace fw {
 
 // Indices of the events every rectangular control has, after the two of
-// Control.
+// Control. They are in the table so that the indices of the subclasses'
+// events line up; this framework raises none of them.
 namespace rect_control_events {
 inline constexpr int ConstructContextualMenu = 2;
 inline constexpr int ContextualMenuAction = 3;
@@ -32,16 +33,22 @@ inline constexpr int Count = 15;
 class RectControl : public Control {
 public:
     RectControl();
+    // Deletes the widget with the control, so that no widget outlives the
+    // control its signals call into.
     ~RectControl() override;
 
     // Makes the widget in the owner window's content area and applies every
-    // value set so far. The constructor of every control class.
+    // value set so far. The constructor of every control class. Raises a
+    // RuntimeException for a control that belongs to no window or was
+    // constructed already.
     virtual void Constructor();
 
     // The widget, or nullptr before the constructor ran (or after the window
     // went away).
     QWidget* Widget() const { return widget_.data(); }
 
+    // Geometry in the content area. A negative width or height raises a
+    // RuntimeException.
     std::int32_t Left() const noexcept { return left_; }
     void SetLeft(std::int32_t value);
     std::int32_t Top() const noexcept { return top_; }
@@ -54,12 +61,32 @@ public:
     void SetVisible(bool value);
     bool Enabled() const noexcept { return enabled_; }
     void SetEnabled(bool value);
+    // The tooltip.
     const String& HelpTag() const noexcept { return helpTag_; }
     void SetHelpTag(String value);
+    // False takes the control out of the Tab chain; a click still focuses it.
     bool TabStop() const noexcept { return tabStop_; }
     void SetTabStop(bool value);
+    // The window orders keyboard focus by it.
     std::int32_t TabIndex() const noexcept { return tabIndex_; }
     void SetTabIndex(std::int32_t value);
+
+    // Kept and read back; they have no effect on this platform's layout (the
+    // window does not resize, so the locks never move a control).
+    bool AutoDeactivate() const noexcept { return autoDeactivate_; }
+    void SetAutoDeactivate(bool value) { autoDeactivate_ = value; }
+    bool LockLeft() const noexcept { return lockLeft_; }
+    void SetLockLeft(bool value) { lockLeft_ = value; }
+    bool LockTop() const noexcept { return lockTop_; }
+    void SetLockTop(bool value) { lockTop_ = value; }
+    bool LockRight() const noexcept { return lockRight_; }
+    void SetLockRight(bool value) { lockRight_ = value; }
+    bool LockBottom() const noexcept { return lockBottom_; }
+    void SetLockBottom(bool value) { lockBottom_ = value; }
+    std::int32_t TabPanelIndex() const noexcept { return tabPanelIndex_; }
+    void SetTabPanelIndex(std::int32_t value) { tabPanelIndex_ = value; }
+    const String& InitialParent() const noexcept { return initialParent_; }
+    void SetInitialParent(String value) { initialParent_ = std::move(value); }
 
     // For the window's Return and Escape keys.
     virtual bool IsDefaultButton() const { return false; }
@@ -72,16 +99,22 @@ public:
     static const ClassTable* __Lookup();
 
 protected:
-    // Makes the control's widget as a child of `parent`.
+    // Makes the control's widget as a child of `parent` (Qt parent
+    // ownership).
     virtual QWidget* CreateWidget(QWidget* parent) = 0;
     // Applies the subclass's own values to the new widget.
     virtual void ApplyAll() {}
+    // The focus policy the widget has while it is a Tab stop.
+    virtual Qt::FocusPolicy TabStopFocusPolicy() const { return naturalFocusPolicy_; }
+    // Re-applies TabStop, for subclasses whose values change the focus
+    // policy.
+    void ApplyFocusPolicy();
 
 private:
     void ApplyGeometry();
-    void ApplyCommon();
 
     QPointer<QWidget> widget_;
+    Qt::FocusPolicy naturalFocusPolicy_ = Qt::NoFocus; // the widget's own, read when it is made
     std::int32_t left_ = 0;
     std::int32_t top_ = 0;
     std::int32_t width_ = 80;
@@ -92,8 +125,6 @@ private:
     bool tabStop_ = true;
     std::int32_t tabIndex_ = 0;
 
-    // Kept and read back; they have no effect on this platform's layout (the
-    // window does not resize, so the locks never move a control).
     bool autoDeactivate_ = true;
     bool lockLeft_ = false;
     bool lockTop_ = false;
@@ -101,8 +132,9 @@ private:
     bool lockBottom_ = false;
     std::int32_t tabPanelIndex_ = 0;
     String initialParent_;
-
-    friend void RegisterRectControlProperties(ClassTable* table);
 };
+
+// The name of the control's class, for error messages.
+std::string ControlClassName(const Control& control);
 
 } // namespace fw

@@ -152,7 +152,10 @@ void RuntimeRun()
     TraceCall("RuntimeRun");
     RunTimeState& state = State();
     if (!state.pendingException && !state.quitRequested) {
-        QTimer::singleShot(0, QApplication::instance(), &RaiseOpenEvent);
+        // The timer dies with the loop, so an Open that never came cannot
+        // fire in a later run.
+        QObject loopScope;
+        QTimer::singleShot(0, &loopScope, &RaiseOpenEvent);
         state.loopRunning = true;
         QApplication::exec();
         state.loopRunning = false;

@@ -1,0 +1,87 @@
+#include "services/system.h"
+
+#include "runtime/class_table.h"
+#include "runtime/thunk.h"
+#include "runtime/trace.h"
+
+#include <QLoggingCategory>
+
+#include <cerrno>
+#include <string>
+#include <string_view>
+#include <unistd.h>
+
+namespace fw {
+namespace {
+
+// Every line the program logs reveals one pick of a password, and a desktop
+// session keeps an application's standard error in its journal. So the
+// category's debug level is off unless someone switches it on.
+Q_LOGGING_CATEGORY(debugLogCategory, "framework.debuglog", QtInfoMsg)
+
+// Writes all of `bytes` to `fd`: one write(2) unless it is interrupted or
+// cut short. A log line that cannot be written is dropped; logging never
+// fails the caller.
+void WriteAll(int fd, std::string_view bytes)
+{
+    while (!bytes.empty()) {
+        const ssize_t written = ::write(fd, bytes.data(), bytes.size());
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0)
+            return;
+        bytes.remove_prefix(static_cast<std::size_t>(written));
+    }
+}
+
+Ref<SystemClass>& SystemGlobal()
+{
+    static Ref<SystemClass> system;
+    return system;
+}
+
+} // namespace
+
+SystemClass::SystemClass() { SetClass(__Lookup()); }
+
+void SystemClass::DebugLog(const String& line)
+{
+    TraceCall("DebugLog", line.Bytes());
+    if (!debugLogCategory().isDebugEnabled())
+        return;
+    // Straight to the descriptor rather than through Qt's message handler,
+    // which would add its own prefix and might send the line elsewhere.
+    WriteAll(STDERR_FILENO, line.Bytes() + "\n");
+}
+
+const ClassTable* SystemClass::__Lookup()
+{
+    static const ClassTable* table = [] {
+        ClassTable* t = RuntimeNewClass(ObjectClass());
+        t->name = "_SystemClass";
+        t->instanceSize = sizeof(SystemClass);
+        t->factory = [] { return Ref<Object>(MakeRef<SystemClass>()); };
+        // Object's entries, then the system object's own.
+        MethodTable* methods = RuntimeNewVtableFromParent(t);
+        methods->Append({ "DebugLog", "(String)", MakeThunk(&SystemClass::DebugLog) });
+        return t;
+    }();
+    return table;
+}
+
+Ref<SystemClass> System()
+{
+    if (!SystemGlobal())
+        InitializeSystemGlobal();
+    return SystemGlobal();
+}
+
+void InitializeSystemGlobal()
+{
+    if (!SystemGlobal())
+        SystemGlobal() = MakeRef<SystemClass>();
+}
+
+void FinalizeSystemGlobal() { SystemGlobal().reset(); }
+
+} // namespace fw

@@ -1,0 +1,62 @@
+#include "ui/clipboard.h"
+
+#include "runtime/class_table.h"
+#include "runtime/exception.h"
+#include "runtime/thunk.h"
+#include "runtime/trace.h"
+#include "ui/qt_string.h"
+#include "ui/secret_mime_data.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+
+namespace fw {
+namespace {
+
+QClipboard& SystemClipboard()
+{
+    // Qt makes the clipboard only once the application object exists.
+    if (!QGuiApplication::instance())
+        RaiseRuntimeException("Clipboard: the application has not started, there is no clipboard yet");
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    if (!clipboard)
+        RaiseRuntimeException("Clipboard: the platform offers no clipboard");
+    return *clipboard;
+}
+
+} // namespace
+
+Clipboard::Clipboard() { SetClass(__Lookup()); }
+
+void Clipboard::SetText(const String& text)
+{
+    TraceCall("Clipboard.Text", text.Bytes());
+    // setMimeData takes ownership of the data.
+    SystemClipboard().setMimeData(MakeSecretTextMimeData(ToQString(text)).release(), QClipboard::Clipboard);
+}
+
+String Clipboard::Text() const { return FromQString(SystemClipboard().text(QClipboard::Clipboard)); }
+
+void Clipboard::Close() { TraceCall("Clipboard.Close"); }
+
+const ClassTable* Clipboard::__Lookup()
+{
+    static const ClassTable* table = [] {
+        ClassTable* t = RuntimeNewClass(ObjectClass());
+        t->name = "Clipboard";
+        t->instanceSize = sizeof(Clipboard);
+        t->factory = [] { return Ref<Object>(MakeRef<Clipboard>()); };
+        // Object's entries, then the clipboard's own.
+        MethodTable* methods = RuntimeNewVtableFromParent(t);
+        methods->Append({ "Close", "()", MakeThunk(&Clipboard::Close) });
+        // Text, read and written.
+        t->AddProperty(
+            "Text", PropertyType::String,
+            [](const Object& o) { return Value(static_cast<const Clipboard&>(o).Text()); },
+            [](Object& o, const Value& v) { static_cast<Clipboard&>(o).SetText(std::get<String>(v)); });
+        return t;
+    }();
+    return table;
+}
+
+} // namespace fw

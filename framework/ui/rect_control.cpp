@@ -1,0 +1,178 @@
+#include "ui/rect_control.h"
+
+#include "runtime/exception.h"
+#include "runtime/thunk.h"
+#include "runtime/trace.h"
+#include "ui/member_property.h"
+#include "ui/qt_string.h"
+#include "ui/window.h"
+
+#include <cassert>
+
+namespace fw {
+namespace {
+
+void CheckExtent(const RectControl& control, const char* property, std::int32_t value)
+{
+    if (value < 0)
+        RaiseRuntimeException(String(ControlClassName(control) + "." + property + ": " + std::to_string(value) +
+                                     " is negative"));
+}
+
+void RegisterRectControlProperties(ClassTable* t)
+{
+    using R = RectControl;
+    AddMemberProperty(t, "Left", &R::Left, &R::SetLeft);
+    AddMemberProperty(t, "Top", &R::Top, &R::SetTop);
+    AddMemberProperty(t, "Width", &R::Width, &R::SetWidth);
+    AddMemberProperty(t, "Height", &R::Height, &R::SetHeight);
+    AddMemberProperty(t, "TabIndex", &R::TabIndex, &R::SetTabIndex);
+    AddMemberProperty(t, "TabPanelIndex", &R::TabPanelIndex, &R::SetTabPanelIndex);
+    AddMemberProperty(t, "Visible", &R::Visible, &R::SetVisible);
+    AddMemberProperty(t, "Enabled", &R::Enabled, &R::SetEnabled);
+    AddMemberProperty(t, "AutoDeactivate", &R::AutoDeactivate, &R::SetAutoDeactivate);
+    AddMemberProperty(t, "TabStop", &R::TabStop, &R::SetTabStop);
+    AddMemberProperty(t, "LockLeft", &R::LockLeft, &R::SetLockLeft);
+    AddMemberProperty(t, "LockTop", &R::LockTop, &R::SetLockTop);
+    AddMemberProperty(t, "LockRight", &R::LockRight, &R::SetLockRight);
+    AddMemberProperty(t, "LockBottom", &R::LockBottom, &R::SetLockBottom);
+    AddMemberProperty(t, "HelpTag", &R::HelpTag, &R::SetHelpTag);
+    AddMemberProperty(t, "InitialParent", &R::InitialParent, &R::SetInitialParent);
+}
+
+} // namespace
+
+std::string ControlClassName(const Control& control)
+{
+    return control.Class() ? control.Class()->name : std::string("Control");
+}
+
+RectControl::RectControl() = default;
+
+RectControl::~RectControl()
+{
+    if (widget_) {
+        widget_->disconnect();
+        delete widget_.data();
+    }
+}
+
+void RectControl::Constructor()
+{
+    TraceCall("RectControl.Constructor", Name().Bytes());
+    Window* window = OwnerWindow();
+    if (!window)
+        RaiseRuntimeException(String(ControlClassName(*this) + ".Constructor: the control belongs to no window"));
+    if (widget_)
+        RaiseRuntimeException(String(ControlClassName(*this) + ".Constructor: the control is constructed already"));
+    widget_ = CreateWidget(window->ContentWidget());
+    assert(widget_);
+    naturalFocusPolicy_ = widget_->focusPolicy();
+    ApplyGeometry();
+    widget_->setEnabled(enabled_);
+    widget_->setToolTip(ToQString(helpTag_));
+    ApplyAll();
+    ApplyFocusPolicy();
+    widget_->setVisible(visible_);
+}
+
+void RectControl::SetLeft(std::int32_t value)
+{
+    left_ = value;
+    ApplyGeometry();
+}
+
+void RectControl::SetTop(std::int32_t value)
+{
+    top_ = value;
+    ApplyGeometry();
+}
+
+void RectControl::SetWidth(std::int32_t value)
+{
+    CheckExtent(*this, "Width", value);
+    width_ = value;
+    ApplyGeometry();
+}
+
+void RectControl::SetHeight(std::int32_t value)
+{
+    CheckExtent(*this, "Height", value);
+    height_ = value;
+    ApplyGeometry();
+}
+
+void RectControl::SetVisible(bool value)
+{
+    visible_ = value;
+    if (widget_)
+        widget_->setVisible(value);
+}
+
+void RectControl::SetEnabled(bool value)
+{
+    enabled_ = value;
+    if (widget_)
+        widget_->setEnabled(value);
+}
+
+void RectControl::SetHelpTag(String value)
+{
+    helpTag_ = std::move(value);
+    if (widget_)
+        widget_->setToolTip(ToQString(helpTag_));
+}
+
+void RectControl::SetTabStop(bool value)
+{
+    tabStop_ = value;
+    ApplyFocusPolicy();
+}
+
+void RectControl::SetTabIndex(std::int32_t value)
+{
+    tabIndex_ = value;
+    if (widget_ && OwnerWindow())
+        OwnerWindow()->ApplyTabOrder();
+}
+
+bool RectControl::IsActive() const { return visible_ && enabled_; }
+
+void RectControl::ApplyFocusPolicy()
+{
+    if (!widget_)
+        return;
+    Qt::FocusPolicy policy = TabStopFocusPolicy();
+    if (!tabStop_)
+        policy = (policy & Qt::ClickFocus) ? Qt::ClickFocus : Qt::NoFocus;
+    widget_->setFocusPolicy(policy);
+}
+
+void RectControl::ApplyGeometry()
+{
+    if (widget_)
+        widget_->setGeometry(left_, top_, width_, height_);
+}
+
+const ClassTable* RectControl::__Lookup()
+{
+    static const ClassTable* table = [] {
+        ClassTable* t = RuntimeNewClass(Control::__Lookup());
+        t->name = "RectControl";
+        t->instanceSize = sizeof(RectControl);
+        MethodTable* m = RuntimeNewVtableFromParent(t);
+        m->Append(MakeEntry("Constructor", "()", &RectControl::Constructor));
+        // After Control's Close and Open, in index order.
+        for (const char* name :
+             {"ConstructContextualMenu", "ContextualMenuAction", "DragEnter", "DragExit", "DragOver", "DropObject",
+              "KeyDown", "KeyUp", "MouseDown", "MouseEnter", "MouseExit", "MouseMove", "MouseUp"})
+            t->events.push_back({name, {}});
+        assert(t->events.size() == rect_control_events::Count);
+        assert(t->EventIndex("MouseUp") == rect_control_events::MouseUp);
+        RegisterRectControlProperties(t);
+        return t;
+    }();
+    return table;
+}
+
+} // namespace fw

@@ -1,0 +1,167 @@
+// Feeds arbitrary bytes as a property record to the reader and the mass
+// setter. A RuntimeException is the expected outcome for a bad record; the
+// fuzzer reports anything else: a crash, a sanitizer finding, another
+// exception, or a broken invariant (below), which aborts.
+#include "runtime/class_table.h"
+#include "runtime/exception.h"
+#include "text/string.h"
+#include "ui/property_setter.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+namespace {
+
+using namespace fw;
+
+[[noreturn]] void Broken(const char* invariant)
+{
+    std::fprintf(stderr, "property setter fuzz: %s\n", invariant);
+    std::abort();
+}
+
+void Check(bool holds, const char* invariant)
+{
+    if (!holds)
+        Broken(invariant);
+}
+
+// Counts the sets it receives.
+class FuzzTarget : public Object {
+public:
+    int sets = 0;
+};
+
+void AddCountedProperty(ClassTable* table, const char* name, PropertyType type)
+{
+    table->AddProperty(
+        name, type, [](const Object&) { return Value(); },
+        [](Object& o, const Value&) { ++static_cast<FuzzTarget&>(o).sets; });
+}
+
+// One property of each type, Double included (a record may never set it), a
+// second Int32 whose name is a prefix of another, and a base class.
+const ClassTable* FixtureClass()
+{
+    static const ClassTable* table = [] {
+        ClassTable* base = RuntimeNewClass(ObjectClass());
+        base->name = "FuzzBase";
+        base->factory = [] { return Ref<Object>(MakeRef<FuzzTarget>()); };
+        AddCountedProperty(base, "Width", PropertyType::Int32);
+        AddCountedProperty(base, "Name", PropertyType::String);
+        ClassTable* child = RuntimeNewClass(base);
+        child->name = "FuzzChild";
+        AddCountedProperty(child, "Visible", PropertyType::Boolean);
+        AddCountedProperty(child, "BackColor", PropertyType::Color);
+        AddCountedProperty(child, "Ratio", PropertyType::Double);
+        AddCountedProperty(child, "Tab", PropertyType::Int32);
+        AddCountedProperty(child, "TabStop", PropertyType::Boolean);
+        return child;
+    }();
+    return table;
+}
+
+// The class tables the reader is fuzzed against.
+std::vector<const ClassTable*> ReaderTables()
+{
+    return {
+        FixtureClass(),
+        // CONTROL CLASSES GO HERE: PushButton::__Lookup(), CheckBox::__Lookup(),
+        // Slider::__Lookup(), Label::__Lookup(), TextArea::__Lookup() (with
+        // their ui/ headers included above). Only their tables are needed to
+        // fuzz the reader; fuzzing the setter on control objects would also
+        // need a QApplication (offscreen) made in LLVMFuzzerInitialize.
+    };
+}
+
+void AppendUint32(std::string& out, std::uint32_t value)
+{
+    for (int shift = 24; shift >= 0; shift -= 8)
+        out.push_back(static_cast<char>((value >> shift) & 0xFFu));
+}
+
+// The bytes `items` came from: a record has exactly one spelling of its items.
+std::string Encode(const std::vector<RecordItem>& items)
+{
+    std::string out;
+    for (const RecordItem& item : items) {
+        out += item.name;
+        out += ' ';
+        if (const auto* integer = std::get_if<std::int32_t>(&item.value)) {
+            AppendUint32(out, static_cast<std::uint32_t>(*integer));
+        } else if (const auto* boolean = std::get_if<bool>(&item.value)) {
+            out.push_back(*boolean ? '\x01' : '\x00');
+        } else if (const auto* colour = std::get_if<Color>(&item.value)) {
+            out.push_back(static_cast<char>(colour->red));
+            out.push_back(static_cast<char>(colour->green));
+            out.push_back(static_cast<char>(colour->blue));
+        } else if (const auto* text = std::get_if<String>(&item.value)) {
+            AppendUint32(out, static_cast<std::uint32_t>(text->ByteLength()));
+            out += text->Bytes();
+        } else {
+            Broken("an item holds a value of a type no record carries");
+        }
+    }
+    return out;
+}
+
+bool IsRuntimeException(const RaisedException& raised)
+{
+    return RuntimeObjectIsa(raised.Exception().get(), RuntimeException::__Lookup());
+}
+
+// Reads the record; a good one must give back its own bytes.
+void FuzzReader(const ClassTable& table, const String& record)
+{
+    std::vector<RecordItem> items;
+    try {
+        items = ReadPropertyRecord(table, record);
+    } catch (const RaisedException& raised) {
+        Check(IsRuntimeException(raised), "the reader raised something other than a RuntimeException");
+        return;
+    }
+    for (const RecordItem& item : items)
+        Check(item.property && item.property->type != PropertyType::Double, "an item of no property or a Double");
+    Check(Encode(items) == record.Bytes(), "the items read do not spell the record");
+}
+
+// Applies the record: the setter accepts what the reader accepts; a rejected
+// record sets nothing, an accepted one sets every item once.
+void FuzzSetter(const String& record)
+{
+    Ref<Object> object = RuntimeNewObject(FixtureClass());
+    auto& target = static_cast<FuzzTarget&>(*object);
+    bool readable = true;
+    std::size_t itemCount = 0;
+    try {
+        itemCount = ReadPropertyRecord(*FixtureClass(), record).size();
+    } catch (const RaisedException&) {
+        readable = false;
+    }
+    try {
+        _SetProperties(object, record);
+    } catch (const RaisedException& raised) {
+        Check(IsRuntimeException(raised), "the setter raised something other than a RuntimeException");
+        Check(!readable, "the setter rejected a record the reader accepts");
+        Check(target.sets == 0, "a rejected record set something");
+        return;
+    }
+    Check(readable, "the setter accepted a record the reader rejects");
+    Check(static_cast<std::size_t>(target.sets) == itemCount, "an accepted record did not set every item once");
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    static const std::vector<const ClassTable*> tables = ReaderTables();
+    const String record(std::string(reinterpret_cast<const char*>(data), size));
+    for (const ClassTable* table : tables)
+        FuzzReader(*table, record);
+    FuzzSetter(record);
+    return 0;
+}

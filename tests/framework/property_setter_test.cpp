@@ -1,0 +1,372 @@
+#include "ui/property_setter.h"
+
+#include "runtime/class_table.h"
+#include "runtime/exception.h"
+#include "runtime/trace.h"
+
+#include <gtest/gtest.h>
+
+#include <cctype>
+#include <cstdint>
+#include <limits>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace fw {
+namespace {
+
+// An object that keeps whatever its properties are set to, by property name,
+// and the order of the sets.
+class RecordTarget : public Object {
+public:
+    ~RecordTarget() override { ++destroyed; }
+
+    std::map<std::string, Value> values;
+    std::vector<std::string> setOrder;
+    inline static int destroyed = 0;
+};
+
+// While set, the "Drop" property's setter releases this reference and notes
+// whether its object died right then.
+Ref<Object>* dropHolder = nullptr;
+bool diedDuringCall = false;
+
+void AddStoredProperty(ClassTable* table, const std::string& name, PropertyType type)
+{
+    table->AddProperty(
+        name, type,
+        [name](const Object& o) {
+            const auto& values = static_cast<const RecordTarget&>(o).values;
+            const auto it = values.find(name);
+            return it == values.end() ? Value() : it->second;
+        },
+        [name](Object& o, const Value& v) {
+            auto& target = static_cast<RecordTarget&>(o);
+            target.values[name] = v;
+            target.setOrder.push_back(name);
+        });
+}
+
+ClassTable* NewTargetClass(const ClassTable* parent, const char* name)
+{
+    ClassTable* table = RuntimeNewClass(parent);
+    table->name = name;
+    table->instanceSize = sizeof(RecordTarget);
+    table->factory = [] { return Ref<Object>(MakeRef<RecordTarget>()); };
+    RuntimeNewVtableFromParent(table);
+    return table;
+}
+
+// A base with a property of every type, a read-only one and the "Drop" one.
+const ClassTable* BaseClass()
+{
+    static const ClassTable* table = [] {
+        ClassTable* t = NewTargetClass(ObjectClass(), "RecordBase");
+        AddStoredProperty(t, "Width", PropertyType::Int32);
+        AddStoredProperty(t, "Visible", PropertyType::Boolean);
+        AddStoredProperty(t, "BackColor", PropertyType::Color);
+        AddStoredProperty(t, "Name", PropertyType::String);
+        AddStoredProperty(t, "Ratio", PropertyType::Double);
+        t->AddProperty("Revision", PropertyType::Int32, [](const Object&) { return Value(std::int32_t { 3 }); }, {});
+        t->AddProperty(
+            "Drop", PropertyType::Boolean, [](const Object&) { return Value(false); },
+            [](Object&, const Value&) {
+                const int before = RecordTarget::destroyed;
+                dropHolder->reset();
+                diedDuringCall = RecordTarget::destroyed != before;
+            });
+        return t;
+    }();
+    return table;
+}
+
+// A child that adds its own properties; its Value is an Int32.
+const ClassTable* ChildClass()
+{
+    static const ClassTable* table = [] {
+        ClassTable* t = NewTargetClass(BaseClass(), "RecordChild");
+        AddStoredProperty(t, "MultiLine", PropertyType::Boolean);
+        AddStoredProperty(t, "Caption", PropertyType::String);
+        AddStoredProperty(t, "Value", PropertyType::Int32);
+        return t;
+    }();
+    return table;
+}
+
+// A sibling whose Value is a Boolean.
+const ClassTable* SwitchClass()
+{
+    static const ClassTable* table = [] {
+        ClassTable* t = NewTargetClass(BaseClass(), "RecordSwitch");
+        AddStoredProperty(t, "Value", PropertyType::Boolean);
+        return t;
+    }();
+    return table;
+}
+
+// Record bytes, written out by hand.
+std::string Be32(std::uint32_t v)
+{
+    return { static_cast<char>(v >> 24), static_cast<char>(v >> 16), static_cast<char>(v >> 8), static_cast<char>(v) };
+}
+std::string Int(std::int32_t v) { return Be32(static_cast<std::uint32_t>(v)); }
+std::string Bool(bool v) { return std::string(1, v ? '\x01' : '\x00'); }
+std::string Rgb(std::uint8_t r, std::uint8_t g, std::uint8_t b)
+{
+    return { static_cast<char>(r), static_cast<char>(g), static_cast<char>(b) };
+}
+std::string Str(const std::string& text) { return Be32(static_cast<std::uint32_t>(text.size())) + text; }
+std::string Item(const std::string& name, const std::string& value) { return name + ' ' + value; }
+
+Ref<RecordTarget> NewTarget(const ClassTable* table)
+{
+    return RuntimeCheckCast<RecordTarget>(RuntimeNewObject(table), table);
+}
+
+// The message of the RuntimeException that `call` raises; fails the test when
+// it raises none or an exception of another class.
+template <class Call> std::string RuntimeExceptionMessage(Call call)
+{
+    try {
+        call();
+    } catch (const RaisedException& raised) {
+        const Object* exception = raised.Exception().get();
+        EXPECT_TRUE(exception && exception->Class() == RuntimeException::__Lookup()) << raised.what();
+        if (const auto* runtime = dynamic_cast<const RuntimeException*>(exception))
+            return runtime->Message().Bytes();
+        return {};
+    }
+    ADD_FAILURE() << "no exception raised";
+    return {};
+}
+
+// True when `message` says "at byte <offset>" and no longer number.
+bool MentionsOffset(const std::string& message, std::size_t offset)
+{
+    const std::string needle = "at byte " + std::to_string(offset);
+    for (std::size_t at = message.find(needle); at != std::string::npos; at = message.find(needle, at + 1)) {
+        const std::size_t end = at + needle.size();
+        if (end == message.size() || !std::isdigit(static_cast<unsigned char>(message[end])))
+            return true;
+    }
+    return false;
+}
+
+// Every malformed record starts with this good item, which must not be set.
+const std::string kGoodItem = Item("Width", Int(5));
+constexpr std::size_t kAfterGoodItem = 10;
+
+struct MalformedCase {
+    const char* name;
+    const ClassTable* (*table)();
+    std::string record;
+    std::size_t offset; // the offset the message names
+    std::string mentioned; // the property or bad name, as the message quotes it
+};
+
+class MalformedRecordTest : public ::testing::TestWithParam<MalformedCase> { };
+
+TEST_P(MalformedRecordTest, RaisesNamingClassPropertyAndOffsetAndSetsNothing)
+{
+    const MalformedCase& c = GetParam();
+    const ClassTable* table = c.table();
+    Ref<RecordTarget> target = NewTarget(table);
+    target->values["Width"] = std::int32_t { 77 };
+    const auto before = target->values;
+
+    const std::string message = RuntimeExceptionMessage([&] { _SetProperties(target, String(c.record)); });
+
+    EXPECT_NE(message.find(table->name), std::string::npos) << message;
+    EXPECT_NE(message.find(c.mentioned), std::string::npos) << message;
+    EXPECT_TRUE(MentionsOffset(message, c.offset)) << message;
+    EXPECT_EQ(target->values, before);
+    EXPECT_TRUE(target->setOrder.empty());
+    EXPECT_EQ(RuntimeExceptionMessage([&] { ReadPropertyRecord(*table, String(c.record)); }), message);
+}
+
+INSTANTIATE_TEST_SUITE_P(Records, MalformedRecordTest,
+    ::testing::Values(
+        MalformedCase { "unknownName", ChildClass, kGoodItem + Item("Colour", Int(1)), kAfterGoodItem, "\"Colour\"" },
+        MalformedCase {
+            "childPropertyOnBase", BaseClass, kGoodItem + Item("Caption", Str("x")), kAfterGoodItem, "\"Caption\"" },
+        MalformedCase { "emptyName", ChildClass, kGoodItem + Item("", Bool(true)), kAfterGoodItem, "\"\"" },
+        MalformedCase { "nameRunsToTheEnd", ChildClass, kGoodItem + "Visible", kAfterGoodItem, "\"Visible\"" },
+        MalformedCase {
+            "digitInName", ChildClass, kGoodItem + Item("Vis1ble", Bool(true)), kAfterGoodItem + 3, "\"Vis\"" },
+        MalformedCase { "zeroByteInName", ChildClass, kGoodItem + Item(std::string("Vis\0ble", 7), Bool(true)),
+            kAfterGoodItem + 3, "\"Vis\"" },
+        MalformedCase {
+            "valueWithoutSpace", ChildClass, kGoodItem + "Visible" + Bool(true), kAfterGoodItem + 7, "\"Visible\"" },
+        MalformedCase { "strayByteAfterLastItem", ChildClass, kGoodItem + Bool(true), kAfterGoodItem, "\"\"" },
+        MalformedCase { "int32PastTheEnd", ChildClass, kGoodItem + "Value " + Int(32).substr(0, 3), kAfterGoodItem + 6,
+            "\"Value\"" },
+        MalformedCase { "booleanMissing", ChildClass, kGoodItem + "Visible ", kAfterGoodItem + 8, "\"Visible\"" },
+        MalformedCase { "colorPastTheEnd", ChildClass, kGoodItem + "BackColor " + Rgb(0xFF, 0xFF, 0xFF).substr(0, 2),
+            kAfterGoodItem + 10, "\"BackColor\"" },
+        MalformedCase {
+            "stringLengthCut", ChildClass, kGoodItem + "Name " + Be32(0).substr(0, 2), kAfterGoodItem + 5, "\"Name\"" },
+        MalformedCase {
+            "stringTextPastTheEnd", ChildClass, kGoodItem + "Name " + Be32(5) + "abc", kAfterGoodItem + 5, "\"Name\"" },
+        MalformedCase { "stringLengthHuge", ChildClass, kGoodItem + "Name " + Be32(0xFFFFFFFF) + "abc",
+            kAfterGoodItem + 5, "\"Name\"" },
+        MalformedCase {
+            "booleanTwo", ChildClass, kGoodItem + Item("Visible", "\x02"), kAfterGoodItem + 8, "\"Visible\"" },
+        MalformedCase {
+            "booleanFF", ChildClass, kGoodItem + Item("MultiLine", "\xFF"), kAfterGoodItem + 10, "\"MultiLine\"" },
+        MalformedCase { "namedTwice", ChildClass, kGoodItem + Item("WIDTH", Int(6)), kAfterGoodItem, "\"Width\"" },
+        MalformedCase { "doubleProperty", ChildClass, kGoodItem + Item("Ratio", std::string(8, '\0')),
+            kAfterGoodItem + 6, "\"Ratio\"" },
+        MalformedCase {
+            "readOnlyProperty", ChildClass, kGoodItem + Item("Revision", Int(1)), kAfterGoodItem, "\"Revision\"" }),
+    [](const auto& info) { return std::string(info.param.name); });
+
+class PropertySetterTest : public ::testing::Test {
+protected:
+    Ref<RecordTarget> target = NewTarget(ChildClass());
+};
+
+TEST_F(PropertySetterTest, SetsEveryTypeInRecordOrder)
+{
+    const std::string record = Item("Caption", Str("Hi")) + Item("Width", Int(-7)) + Item("Visible", Bool(true))
+        + Item("BackColor", Rgb(1, 2, 3)) + Item("MultiLine", Bool(false)) + Item("Name", Str("n"));
+
+    _SetProperties(target, String(record));
+
+    EXPECT_EQ(target->setOrder,
+        (std::vector<std::string> { "Caption", "Width", "Visible", "BackColor", "MultiLine", "Name" }));
+    EXPECT_EQ(target->values["Caption"], Value(String("Hi")));
+    EXPECT_EQ(target->values["Width"], Value(std::int32_t { -7 }));
+    EXPECT_EQ(target->values["Visible"], Value(true));
+    EXPECT_EQ(target->values["BackColor"], Value(Color { 1, 2, 3 }));
+    EXPECT_EQ(target->values["MultiLine"], Value(false));
+    EXPECT_EQ(target->values["Name"], Value(String("n")));
+}
+
+TEST_F(PropertySetterTest, ReadsByTheLengthNotUpToAZeroByte)
+{
+    const std::string text("a\0b", 3);
+    const std::string record = Item("Name", Str(text)) + Item("Visible", Bool(false)) + Item("Width", Int(0));
+    ASSERT_EQ(record.size(), 31u);
+
+    const std::vector<RecordItem> items = ReadPropertyRecord(*ChildClass(), String(record));
+
+    ASSERT_EQ(items.size(), 3u);
+    EXPECT_EQ(items[0].offset, 0u);
+    EXPECT_EQ(items[1].offset, 12u);
+    EXPECT_EQ(items[2].offset, 21u);
+    EXPECT_EQ(items[0].value, Value(String(text)));
+    EXPECT_EQ(items[1].value, Value(false));
+    EXPECT_EQ(items[2].value, Value(std::int32_t { 0 }));
+}
+
+TEST_F(PropertySetterTest, MatchesNamesIgnoringCaseInTheClassAndItsBases)
+{
+    const std::string record = Item("multiline", Bool(true)) + Item("WIDTH", Int(9)) + Item("bAcKcOlOr", Rgb(0, 0, 0));
+
+    const std::vector<RecordItem> items = ReadPropertyRecord(*ChildClass(), String(record));
+    ASSERT_EQ(items.size(), 3u);
+    EXPECT_EQ(items[0].name, "multiline");
+    EXPECT_EQ(items[0].property, ChildClass()->FindProperty("MultiLine"));
+    EXPECT_EQ(items[1].property, BaseClass()->FindProperty("Width"));
+
+    RuntimeMassPropertySetter(target, String(record));
+    EXPECT_EQ(target->setOrder, (std::vector<std::string> { "MultiLine", "Width", "BackColor" }));
+}
+
+TEST_F(PropertySetterTest, ZeroIntegerAndEmptyStringShareTheirBytesButNotTheirType)
+{
+    // Four zero bytes each; the empty String's next item follows at once.
+    const std::string record = "Width " + Be32(0) + "Name " + Be32(0) + "Visible " + Bool(true);
+
+    _SetProperties(target, String(record));
+
+    EXPECT_EQ(target->values["Width"], Value(std::int32_t { 0 }));
+    EXPECT_EQ(target->values["Name"], Value(String()));
+    EXPECT_EQ(target->values["Visible"], Value(true));
+}
+
+TEST_F(PropertySetterTest, TheClassDecidesHowManyBytesAValueTakes)
+{
+    const std::string record = Item("Value", Bool(true)) + Item("Width", Int(3));
+
+    const std::vector<RecordItem> asSwitch = ReadPropertyRecord(*SwitchClass(), String(record));
+    ASSERT_EQ(asSwitch.size(), 2u);
+    EXPECT_EQ(asSwitch[0].value, Value(true));
+    EXPECT_EQ(asSwitch[1].value, Value(std::int32_t { 3 }));
+
+    // As an Int32, Value swallows the 01 and "Wid", which leaves "th" as the
+    // next name.
+    const std::string message = RuntimeExceptionMessage([&] { ReadPropertyRecord(*ChildClass(), String(record)); });
+    EXPECT_NE(message.find("\"th\""), std::string::npos) << message;
+    EXPECT_TRUE(MentionsOffset(message, 10)) << message;
+}
+
+TEST_F(PropertySetterTest, EmptyRecordSetsNothing)
+{
+    _SetProperties(target, String());
+    EXPECT_TRUE(target->setOrder.empty());
+}
+
+TEST_F(PropertySetterTest, NilObjectRaisesNilObjectException)
+{
+    for (auto* setter : { &_SetProperties, &RuntimeMassPropertySetter }) {
+        try {
+            setter(Ref<Object>(), String(Item("Width", Int(1))));
+            ADD_FAILURE() << "no exception raised";
+        } catch (const RaisedException& raised) {
+            EXPECT_EQ(raised.Exception()->Class(), NilObjectException::__Lookup()) << raised.what();
+        }
+    }
+}
+
+TEST_F(PropertySetterTest, HoldsTheObjectWhileASetterDropsTheLastOtherReference)
+{
+    Ref<Object> holder = target;
+    target.reset();
+    dropHolder = &holder;
+    diedDuringCall = false;
+    const int destroyedBefore = RecordTarget::destroyed;
+
+    RuntimeMassPropertySetter(holder, String(Item("Drop", Bool(true)) + Item("Width", Int(1))));
+
+    dropHolder = nullptr;
+    EXPECT_FALSE(diedDuringCall);
+    EXPECT_EQ(RecordTarget::destroyed, destroyedBefore + 1);
+}
+
+TEST_F(PropertySetterTest, TracesBothCallsWithTheClassName)
+{
+    TraceRecorder trace;
+    _SetProperties(target, String(Item("Width", Int(1))));
+    EXPECT_EQ(trace.Entries(),
+        (std::vector<std::string> { "_SetProperties RecordChild", "RuntimeMassPropertySetter RecordChild" }));
+}
+
+struct Int32Case {
+    const char* name;
+    std::string bytes;
+    std::int32_t expected;
+};
+
+class Int32ValueTest : public ::testing::TestWithParam<Int32Case> { };
+
+TEST_P(Int32ValueTest, ReadsBigEndianTwosComplement)
+{
+    const Int32Case& c = GetParam();
+    const std::vector<RecordItem> items = ReadPropertyRecord(*ChildClass(), String("Width " + c.bytes));
+    ASSERT_EQ(items.size(), 1u);
+    EXPECT_EQ(items[0].value, Value(c.expected));
+}
+
+INSTANTIATE_TEST_SUITE_P(Values, Int32ValueTest,
+    ::testing::Values(
+        Int32Case { "smallest", std::string("\x80\x00\x00\x00", 4), std::numeric_limits<std::int32_t>::min() },
+        Int32Case { "largest", std::string("\x7F\xFF\xFF\xFF", 4), std::numeric_limits<std::int32_t>::max() },
+        Int32Case { "minusOne", std::string("\xFF\xFF\xFF\xFF", 4), -1 },
+        Int32Case { "highByteLast", std::string("\x00\x00\x00\x95", 4), 149 },
+        Int32Case { "bytesInOrder", std::string("\x00\x00\x7D\x00", 4), 32000 }),
+    [](const auto& info) { return std::string(info.param.name); });
+
+} // namespace
+} // namespace fw
