@@ -10,6 +10,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth xdotool xclip x11-utils imagemagick openbox wmctrl
     fonts-dejavu-core
+    clang libclang-rt-14-dev clang-format
 )
 
 missing=()

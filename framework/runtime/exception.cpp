@@ -104,3 +104,9 @@ Ref<Object> CurrentExceptionObject()
 }
 
 } // namespace fw
+
+namespace fw::detail {
+
+void RaiseNilReference() { RaiseNilObjectException("a nil reference was used"); }
+
+} // namespace fw::detail

@@ -10,6 +10,11 @@ namespace fw {
 
 class ClassTable;
 
+namespace detail {
+// Raises NilObjectException: a nil reference was used.
+[[noreturn]] void RaiseNilReference();
+} // namespace detail
+
 class Object {
 public:
     Object() = default;
@@ -60,14 +65,17 @@ public:
     }
 
     T* get() const noexcept { return object_; }
-    T* operator->() const noexcept
+    // Using a nil reference raises NilObjectException.
+    T* operator->() const
     {
-        assert(object_);
+        if (!object_)
+            detail::RaiseNilReference();
         return object_;
     }
-    T& operator*() const noexcept
+    T& operator*() const
     {
-        assert(object_);
+        if (!object_)
+            detail::RaiseNilReference();
         return *object_;
     }
     explicit operator bool() const noexcept { return object_ != nullptr; }
