@@ -34,7 +34,8 @@ WindowRegistry& Registry()
 
 } // namespace
 
-Window::Window() : peer_(std::make_unique<WindowPeer>(*this))
+Window::Window()
+    : peer_(std::make_unique<WindowPeer>(*this))
 {
     ApplyWindowFlags();
     ApplyGeometry();
@@ -43,9 +44,15 @@ Window::Window() : peer_(std::make_unique<WindowPeer>(*this))
 Window::~Window()
 {
     // The controls' widgets are children of the peer; let them go first.
-    for (auto& [name, control] : controls_)
-        control->AttachToWindow(nullptr);
+    ReleaseControls();
+}
+
+void Window::ReleaseControls()
+{
+    std::vector<std::pair<String, Ref<fw::Control>>> controls = std::move(controls_);
     controls_.clear();
+    for (auto& [name, control] : controls)
+        control->AttachToWindow(nullptr);
 }
 
 void Window::AcceptFileDrop(String) { RaiseUnsupported("Window.AcceptFileDrop"); }
@@ -152,7 +159,7 @@ Ref<Object> Window::_ControlByNameIndex(String name, std::int32_t index)
     return nullptr;
 }
 
-void Window::_DependencyList() {}
+void Window::_DependencyList() { }
 
 void Window::_Move(std::int32_t left, std::int32_t top, std::int32_t width, std::int32_t height)
 {
@@ -353,7 +360,7 @@ void Window::ApplyTabOrder()
             ordered.push_back(rect);
     }
     std::stable_sort(ordered.begin(), ordered.end(),
-                     [](const RectControl* a, const RectControl* b) { return a->TabIndex() < b->TabIndex(); });
+        [](const RectControl* a, const RectControl* b) { return a->TabIndex() < b->TabIndex(); });
     for (std::size_t i = 1; i < ordered.size(); ++i)
         QWidget::setTabOrder(ordered[i - 1]->Widget(), ordered[i]->Widget());
 }
@@ -423,8 +430,13 @@ void ReleaseAllWindows()
     windows.insert(windows.end(), registry.closed.begin(), registry.closed.end());
     registry.open.clear();
     registry.closed.clear();
-    for (const Ref<Window>& window : windows)
+    for (const Ref<Window>& window : windows) {
         window->TopLevelWidget()->hide();
+        // A control's handlers hold the window that built it: dropping the
+        // controls breaks that cycle, so the window ends with the last
+        // reference here.
+        window->ReleaseControls();
+    }
 }
 
 } // namespace fw

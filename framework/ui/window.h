@@ -78,14 +78,14 @@ public:
     virtual void FocusPrevious();
     virtual void Hide();
     virtual void Invalidate(bool eraseBackground);
-    virtual void Invalidate(std::int32_t left, std::int32_t top, std::int32_t width, std::int32_t height,
-                            bool eraseBackground);
+    virtual void Invalidate(
+        std::int32_t left, std::int32_t top, std::int32_t width, std::int32_t height, bool eraseBackground);
     virtual void Maximize();
     virtual void Minimize();
     virtual Ptr Operator_Convert();
     virtual void Refresh(bool eraseBackground);
-    virtual void RefreshRect(std::int32_t left, std::int32_t top, std::int32_t width, std::int32_t height,
-                             bool eraseBackground);
+    virtual void RefreshRect(
+        std::int32_t left, std::int32_t top, std::int32_t width, std::int32_t height, bool eraseBackground);
     virtual void Restore();
     virtual void SetFocus();
     virtual void Show();
@@ -152,6 +152,9 @@ public:
     // The top-level Qt window.
     QWidget* TopLevelWidget() const;
 
+    // Forgets every registered control, detached from the window.
+    void ReleaseControls();
+
     // Orders keyboard focus by the controls' TabIndex.
     void ApplyTabOrder();
 
@@ -197,7 +200,7 @@ private:
     bool composite_ = false;
     bool liveResize_ = true;
     bool hasBackColor_ = false;
-    Color backColor_{255, 255, 255};
+    Color backColor_ { 255, 255, 255 };
     bool fullScreen_ = false;
 
     friend void RegisterWindowProperties(ClassTable* table);
