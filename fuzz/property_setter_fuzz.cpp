@@ -5,7 +5,15 @@
 #include "runtime/class_table.h"
 #include "runtime/exception.h"
 #include "text/string.h"
+#include "ui/check_box.h"
+#include "ui/label.h"
 #include "ui/property_setter.h"
+#include "ui/push_button.h"
+#include "ui/slider.h"
+#include "ui/text_area.h"
+#include "ui/window.h"
+
+#include <QApplication>
 
 #include <cstddef>
 #include <cstdint>
@@ -65,17 +73,19 @@ const ClassTable* FixtureClass()
     return table;
 }
 
+// The control classes whose records the window's controls are built from.
+std::vector<const ClassTable*> ControlTables()
+{
+    return { PushButton::__Lookup(), CheckBox::__Lookup(), Slider::__Lookup(), Label::__Lookup(),
+        TextArea::__Lookup() };
+}
+
 // The class tables the reader is fuzzed against.
 std::vector<const ClassTable*> ReaderTables()
 {
-    return {
-        FixtureClass(),
-        // CONTROL CLASSES GO HERE: PushButton::__Lookup(), CheckBox::__Lookup(),
-        // Slider::__Lookup(), Label::__Lookup(), TextArea::__Lookup() (with
-        // their ui/ headers included above). Only their tables are needed to
-        // fuzz the reader; fuzzing the setter on control objects would also
-        // need a QApplication (offscreen) made in LLVMFuzzerInitialize.
-    };
+    std::vector<const ClassTable*> tables = ControlTables();
+    tables.push_back(FixtureClass());
+    return tables;
 }
 
 void AppendUint32(std::string& out, std::uint32_t value)
@@ -154,7 +164,74 @@ void FuzzSetter(const String& record)
     Check(static_cast<std::size_t>(target.sets) == itemCount, "an accepted record did not set every item once");
 }
 
+// Every property value of the object, read through its class and bases.
+std::vector<Value> Snapshot(const Object& object)
+{
+    std::vector<Value> values;
+    for (const ClassTable* table = object.Class(); table; table = table->parent) {
+        for (const PropertyDescriptor& property : table->properties)
+            values.push_back(property.get(object));
+    }
+    return values;
+}
+
+// One constructed control of each control class, in an offscreen window, made
+// once: the invariants below compare a control with itself before and after
+// each record, so state left by earlier inputs does no harm.
+const std::vector<Ref<RectControl>>& FuzzedControls()
+{
+    static const Ref<Window> window = [] {
+        Ref<Window> made = RuntimeCheckCast<Window>(RuntimeNewObject(Window::__Lookup()), Window::__Lookup());
+        made->SetVisible(false);
+        made->Constructor();
+        return made;
+    }();
+    static const std::vector<Ref<RectControl>> controls = [] {
+        std::vector<Ref<RectControl>> made;
+        for (const ClassTable* table : ControlTables()) {
+            made.push_back(RuntimeCheckCast<RectControl>(window->__New(table), table));
+            made.back()->Constructor();
+        }
+        return made;
+    }();
+    return controls;
+}
+
+// Applies the record to a control. A record the reader rejects must leave
+// every property as it was; an accepted one may still meet a setter that
+// refuses its value, which raises a RuntimeException.
+void FuzzControl(RectControl& control, const String& record)
+{
+    bool readable = true;
+    try {
+        ReadPropertyRecord(*control.Class(), record);
+    } catch (const RaisedException&) {
+        readable = false;
+    }
+    const std::vector<Value> before = Snapshot(control);
+    try {
+        _SetProperties(RefTo<Object>(control), record);
+    } catch (const RaisedException& raised) {
+        Check(IsRuntimeException(raised), "a control's setter raised something other than a RuntimeException");
+        if (!readable)
+            Check(Snapshot(control) == before, "a rejected record changed a control");
+        return;
+    }
+    Check(readable, "a control accepted a record the reader rejects");
+}
+
 } // namespace
+
+extern "C" int LLVMFuzzerInitialize(int* /*argc*/, char*** /*argv*/)
+{
+    // The controls need a QApplication; offscreen, so no display is needed.
+    ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    static int argc = 1;
+    static char name[] = "property_setter_fuzz";
+    static char* argv[] = { name, nullptr };
+    static QApplication application(argc, argv);
+    return 0;
+}
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
@@ -163,5 +240,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (const ClassTable* table : tables)
         FuzzReader(*table, record);
     FuzzSetter(record);
+    for (const Ref<RectControl>& control : FuzzedControls())
+        FuzzControl(*control, record);
     return 0;
 }

@@ -32,5 +32,9 @@ printf 'Visible \x01TabStop \x00' >"$corpus/seed-boolean"
 printf 'BackColor \xff\xff\xff' >"$corpus/seed-color"
 printf 'Name \x00\x00\x00\x08GenerateTab \x80\x00\x00\x00' >"$corpus/seed-string"
 printf 'Name \x00\x00\x00\x00Visible \x01' >"$corpus/seed-empty-string"
+printf 'Caption \x00\x00\x00\x08Use CAPSValue \x01State \x00\x00\x00\x01' >"$corpus/seed-check-box"
+printf 'Minimum \x00\x00\x00\x08Maximum \x00\x00\x00\xc8Value \x00\x00\x00\x20' >"$corpus/seed-slider"
 
+# Font caches that fontconfig keeps for the process are not the code's leaks.
+export LSAN_OPTIONS="suppressions=$root/tests/lsan.supp${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
 exec "$build/fuzz/property_setter_fuzz" -max_total_time="$seconds" -artifact_prefix="$artifacts" "$corpus"
