@@ -1,0 +1,114 @@
+#include "ui/check_box.h"
+
+#include "ui/control_class.h"
+#include "ui/member_property.h"
+#include "ui/property_checks.h"
+#include "ui/qt_string.h"
+
+#include <QCheckBox>
+#include <QSignalBlocker>
+
+#include <cassert>
+
+namespace fw {
+namespace {
+
+Qt::CheckState ToQtCheckState(std::int32_t state)
+{
+    switch (state) {
+    case CheckBox::Checked:
+        return Qt::Checked;
+    case CheckBox::Indeterminate:
+        return Qt::PartiallyChecked;
+    default:
+        return Qt::Unchecked;
+    }
+}
+
+std::int32_t FromQtCheckState(Qt::CheckState state)
+{
+    switch (state) {
+    case Qt::Checked:
+        return CheckBox::Checked;
+    case Qt::PartiallyChecked:
+        return CheckBox::Indeterminate;
+    default:
+        return CheckBox::Unchecked;
+    }
+}
+
+} // namespace
+
+CheckBox::CheckBox() = default;
+CheckBox::~CheckBox() = default;
+
+void CheckBox::SetCaption(String value)
+{
+    caption_ = std::move(value);
+    if (QCheckBox* box = Box())
+        box->setText(ToQString(caption_));
+}
+
+void CheckBox::SetValue(bool value) { SetState(value ? Checked : Unchecked); }
+
+void CheckBox::SetState(std::int32_t value)
+{
+    CheckChoice(*this, "State", value, 3, "0 unchecked, 1 checked, 2 indeterminate");
+    state_ = value;
+    ApplyState();
+}
+
+QWidget* CheckBox::CreateWidget(QWidget* parent)
+{
+    auto* box = new QCheckBox(parent);
+    // clicked comes after the box has toggled, and only from the user.
+    QObject::connect(box, &QCheckBox::clicked, box, [this] { TakeUserClick(); });
+    return box;
+}
+
+void CheckBox::ApplyAll()
+{
+    ApplyFont();
+    Box()->setText(ToQString(caption_));
+    ApplyState();
+}
+
+QCheckBox* CheckBox::Box() const { return qobject_cast<QCheckBox*>(Widget()); }
+
+void CheckBox::ApplyState()
+{
+    QCheckBox* box = Box();
+    if (!box)
+        return;
+    const QSignalBlocker blocker(box);
+    // Tri-state only while indeterminate, so that the user's clicks go
+    // between checked and unchecked and never back to indeterminate.
+    box->setTristate(state_ == Indeterminate);
+    box->setCheckState(ToQtCheckState(state_));
+}
+
+void CheckBox::TakeUserClick()
+{
+    state_ = FromQtCheckState(Box()->checkState());
+    ApplyState();
+    RaiseUserEvent(check_box_events::Action);
+}
+
+const ClassTable* CheckBox::__Lookup()
+{
+    static const ClassTable* table = [] {
+        ClassTable* t = NewControlClass<CheckBox>(RectControl::__Lookup(), "CheckBox");
+        t->events.push_back({ "Action", {} });
+        assert(t->events.size() == check_box_events::Count);
+        using C = CheckBox;
+        AddMemberProperty(t, "Caption", &C::Caption, &C::SetCaption);
+        AddMemberProperty(t, "Value", &C::Value, &C::SetValue);
+        AddMemberProperty(t, "State", &C::State, &C::SetState);
+        TextStyle::RegisterProperties(t);
+        DataBound::RegisterProperties(t);
+        return t;
+    }();
+    return table;
+}
+
+} // namespace fw

@@ -1,0 +1,80 @@
+#include "ui/push_button.h"
+
+#include "ui/control_class.h"
+#include "ui/member_property.h"
+#include "ui/qt_string.h"
+
+#include <QPushButton>
+
+#include <cassert>
+
+namespace fw {
+
+PushButton::PushButton() = default;
+PushButton::~PushButton() = default;
+
+void PushButton::SetCaption(String value)
+{
+    caption_ = std::move(value);
+    if (QPushButton* button = Button())
+        button->setText(ToQString(caption_));
+}
+
+void PushButton::SetDefault(bool value)
+{
+    default_ = value;
+    ApplyDefault();
+}
+
+void PushButton::Press()
+{
+    if (IsActive())
+        RaiseUserEvent(push_button_events::Action);
+}
+
+QWidget* PushButton::CreateWidget(QWidget* parent)
+{
+    auto* button = new QPushButton(parent);
+    // clicked comes only from the user (or click()), never from a setter.
+    QObject::connect(button, &QPushButton::clicked, button, [this] { RaiseUserEvent(push_button_events::Action); });
+    return button;
+}
+
+void PushButton::ApplyAll()
+{
+    ApplyFont();
+    Button()->setText(ToQString(caption_));
+    ApplyDefault();
+}
+
+QPushButton* PushButton::Button() const { return qobject_cast<QPushButton*>(Widget()); }
+
+void PushButton::ApplyDefault()
+{
+    if (QPushButton* button = Button()) {
+        // Outside a dialog Qt presses no default button by itself: the window
+        // does, for a Return that no control took. Auto-default lets a focused
+        // default button take Return itself.
+        button->setDefault(default_);
+        button->setAutoDefault(default_);
+    }
+}
+
+const ClassTable* PushButton::__Lookup()
+{
+    static const ClassTable* table = [] {
+        ClassTable* t = NewControlClass<PushButton>(RectControl::__Lookup(), "PushButton");
+        t->events.push_back({ "Action", {} });
+        assert(t->events.size() == push_button_events::Count);
+        using B = PushButton;
+        AddMemberProperty(t, "Caption", &B::Caption, &B::SetCaption);
+        AddMemberProperty(t, "Default", &B::Default, &B::SetDefault);
+        AddMemberProperty(t, "Cancel", &B::Cancel, &B::SetCancel);
+        AddMemberProperty(t, "ButtonStyle", &B::ButtonStyle, &B::SetButtonStyle);
+        TextStyle::RegisterProperties(t);
+        return t;
+    }();
+    return table;
+}
+
+} // namespace fw
