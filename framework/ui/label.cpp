@@ -1,0 +1,115 @@
+#include "ui/label.h"
+
+#include "ui/control_class.h"
+#include "ui/member_property.h"
+#include "ui/qt_color.h"
+#include "ui/qt_string.h"
+#include "ui/text_alignment.h"
+
+#include <QLabel>
+
+namespace fw {
+
+Label::Label() = default;
+Label::~Label() = default;
+
+void Label::SetText(String value)
+{
+    text_ = std::move(value);
+    ApplyText();
+}
+
+void Label::SetTextAlign(std::int32_t value)
+{
+    CheckTextAlignment(*this, "TextAlign", value);
+    textAlign_ = value;
+    ApplyAlignment();
+}
+
+void Label::SetTextColor(Color value)
+{
+    textColor_ = value;
+    ApplyColor();
+}
+
+void Label::SetMultiLine(bool value)
+{
+    multiLine_ = value;
+    if (QLabel* label = TextLabel())
+        label->setWordWrap(multiLine_);
+}
+
+void Label::SetSelectable(bool value)
+{
+    selectable_ = value;
+    ApplyInteraction();
+}
+
+QWidget* Label::CreateWidget(QWidget* parent)
+{
+    auto* label = new QLabel(parent);
+    label->setTextFormat(Qt::PlainText);
+    return label;
+}
+
+void Label::ApplyAll()
+{
+    ApplyFont();
+    ApplyText();
+    ApplyAlignment();
+    ApplyColor();
+    TextLabel()->setWordWrap(multiLine_);
+    ApplyInteraction();
+}
+
+QLabel* Label::TextLabel() const { return qobject_cast<QLabel*>(Widget()); }
+
+void Label::ApplyText()
+{
+    if (QLabel* label = TextLabel())
+        label->setText(ToQString(text_));
+}
+
+void Label::ApplyAlignment()
+{
+    if (QLabel* label = TextLabel())
+        label->setAlignment(HorizontalAlignment(textAlign_) | Qt::AlignVCenter);
+}
+
+void Label::ApplyColor()
+{
+    if (QLabel* label = TextLabel()) {
+        QPalette palette = label->palette();
+        SetEnabledColor(palette, QPalette::WindowText, ToQColor(textColor_));
+        label->setPalette(palette);
+    }
+}
+
+void Label::ApplyInteraction()
+{
+    if (QLabel* label = TextLabel()) {
+        label->setTextInteractionFlags(selectable_ ? Qt::TextSelectableByMouse : Qt::NoTextInteraction);
+        // QLabel sets its own focus policy with the flags; TabStop decides it.
+        ApplyFocusPolicy();
+    }
+}
+
+const ClassTable* Label::__Lookup()
+{
+    static const ClassTable* table = [] {
+        ClassTable* t = NewControlClass<Label>(RectControl::__Lookup(), "Label");
+        using L = Label;
+        AddMemberProperty(t, "Text", &L::Text, &L::SetText);
+        AddMemberProperty(t, "TextAlign", &L::TextAlign, &L::SetTextAlign);
+        AddMemberProperty(t, "TextColor", &L::TextColor, &L::SetTextColor);
+        AddMemberProperty(t, "MultiLine", &L::MultiLine, &L::SetMultiLine);
+        AddMemberProperty(t, "Selectable", &L::Selectable, &L::SetSelectable);
+        AddMemberProperty(t, "Transparent", &L::Transparent, &L::SetTransparent);
+        TextStyle::RegisterProperties(t);
+        DataBound::RegisterProperties(t);
+        return t;
+    }();
+    return table;
+}
+
+} // namespace fw

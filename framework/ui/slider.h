@@ -1,0 +1,82 @@
+// A horizontal slider. The user's changes (a drag, a key, a click on the
+// groove) raise ValueChanged with Value already the new value; values set from
+// code raise nothing. Minimum, Maximum and Value follow Qt's rules: the range
+// never inverts and the value stays inside it.
+#pragma once
+
+#include "ui/rect_control.h"
+
+#include <cstdint>
+
+class QSlider;
+
+namespace fw {
+
+// The slider's events, after RectControl's. The first five are in the table
+// so that ValueChanged has its index; this framework raises none of them.
+namespace slider_events {
+inline constexpr int GotFocus = 15;
+inline constexpr int LostFocus = 16;
+inline constexpr int MouseDrag = 17;
+inline constexpr int MouseWheel = 18;
+inline constexpr int Resized = 19;
+inline constexpr int ValueChanged = 20;
+inline constexpr int Count = 21;
+} // namespace slider_events
+static_assert(slider_events::GotFocus == rect_control_events::Count);
+
+class Slider : public RectControl {
+public:
+    static constexpr int ValueChangedEvent = slider_events::ValueChanged;
+
+    // The values of TickStyle.
+    enum TickStyles : std::int32_t { NoTicks = 0, TicksTopLeft = 1, TicksBottomRight = 2, TicksBoth = 3 };
+
+    Slider();
+    ~Slider() override;
+
+    // A new minimum above the maximum raises the maximum to it; a new maximum
+    // below the minimum lowers the minimum to it. The value is kept inside.
+    std::int32_t Minimum() const noexcept { return minimum_; }
+    void SetMinimum(std::int32_t value);
+    std::int32_t Maximum() const noexcept { return maximum_; }
+    void SetMaximum(std::int32_t value);
+    // Clamped to the range.
+    std::int32_t Value() const noexcept { return value_; }
+    void SetValue(std::int32_t value);
+    // The steps of the arrow keys and of Page Up and Down; a negative step
+    // raises a RuntimeException.
+    std::int32_t LineStep() const noexcept { return lineStep_; }
+    void SetLineStep(std::int32_t value);
+    std::int32_t PageStep() const noexcept { return pageStep_; }
+    void SetPageStep(std::int32_t value);
+    // A value other than a TickStyles raises a RuntimeException.
+    std::int32_t TickStyle() const noexcept { return tickStyle_; }
+    void SetTickStyle(std::int32_t value);
+    // True: every move of a drag reports; false: only the release does.
+    bool LiveScroll() const noexcept { return liveScroll_; }
+    void SetLiveScroll(bool value);
+
+    static const ClassTable* __Lookup();
+
+protected:
+    QWidget* CreateWidget(QWidget* parent) override;
+    void ApplyAll() override;
+
+private:
+    QSlider* Bar() const;
+    void ApplyRange();
+    void ApplySteps();
+    void ApplyTicks();
+    void TakeUserValue(int value);
+
+    std::int32_t minimum_ = 0;
+    std::int32_t maximum_ = 100;
+    std::int32_t value_ = 0;
+    std::int32_t lineStep_ = 1;
+    std::int32_t pageStep_ = 10;
+    std::int32_t tickStyle_ = NoTicks;
+    bool liveScroll_ = true;
+};
+
+} // namespace fw
