@@ -1,0 +1,173 @@
+// What the control tests share: property records built in the test, a
+// handler target that notes what it saw, and a window per test in which the
+// controls are made the way the program makes them.
+#pragma once
+
+#include "runtime/class_table.h"
+#include "runtime/delegate.h"
+#include "runtime/thunk.h"
+#include "ui/control.h"
+#include "ui/property_setter.h"
+#include "ui/rect_control.h"
+#include "ui/window.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <functional>
+#include <ostream>
+#include <stdexcept>
+#include <string>
+#include <tuple>
+#include <vector>
+
+namespace fw::test {
+
+// Failures name a table's row by its name. A test file whose rows live in its
+// unnamed namespace brings this in with a using-declaration there.
+template <class Case> auto operator<<(std::ostream& out, const Case& row) -> decltype(row.name, out)
+{
+    return out << row.name;
+}
+
+// A property record, item by item: the name, a space, the value's bytes.
+class Record {
+public:
+    Record& Int(const char* name, std::int32_t value)
+    {
+        Name(name);
+        const auto bits = static_cast<std::uint32_t>(value);
+        for (int shift = 24; shift >= 0; shift -= 8)
+            bytes_ += static_cast<char>(bits >> shift);
+        return *this;
+    }
+    Record& Bool(const char* name, bool value)
+    {
+        Name(name);
+        bytes_ += value ? '\x01' : '\x00';
+        return *this;
+    }
+    Record& Rgb(const char* name, Color color)
+    {
+        Name(name);
+        bytes_ += { static_cast<char>(color.red), static_cast<char>(color.green), static_cast<char>(color.blue) };
+        return *this;
+    }
+    Record& Str(const char* name, const std::string& text)
+    {
+        Int(name, static_cast<std::int32_t>(text.size()));
+        bytes_ += text;
+        return *this;
+    }
+    String Bytes() const { return String(bytes_); }
+
+private:
+    void Name(const char* name)
+    {
+        bytes_ += name;
+        bytes_ += ' ';
+    }
+
+    std::string bytes_;
+};
+
+// The target of the handlers the tests attach: for every call, what `read`
+// saw on the control at that moment.
+class Recorder : public Object {
+public:
+    explicit Recorder(std::function<std::int32_t(Control&)> read)
+        : read_(std::move(read))
+    { }
+    void Handle(Ref<Control> control) { seen.push_back(read_(*control)); }
+
+    std::vector<std::int32_t> seen;
+
+private:
+    std::function<std::int32_t(Control&)> read_;
+};
+
+// Attaches a Recorder under the event index, as the program attaches its
+// handlers: a method delegate on a target, delivered by the index's stub.
+template <class K, int EventIndex>
+Ref<Recorder> Attach(const Ref<K>& control, std::function<std::int32_t(Control&)> read)
+{
+    auto recorder = MakeRef<Recorder>(std::move(read));
+    const String signature("( " + K::__Lookup()->name + " )");
+    RuntimeAddEventHandler(control, EventIndex, &ControlEventStub<EventIndex>,
+        RuntimeCreateDelegate(&invokers::ControlHandler<K>, MakeThunk(&Recorder::Handle), recorder, signature, 1));
+    return recorder;
+}
+
+// Whether a control's values are set before its constructor makes the
+// widget, or after.
+enum class Order { SetThenConstruct, ConstructThenSet };
+
+inline std::ostream& operator<<(std::ostream& out, Order order)
+{
+    return out << (order == Order::SetThenConstruct ? "set then construct" : "construct then set");
+}
+
+// Test names: a row's name, and for a row run in both orders, the order too.
+inline constexpr auto RowName = [](const auto& info) { return std::string(info.param.name); };
+inline const auto BothOrders = ::testing::Values(Order::SetThenConstruct, Order::ConstructThenSet);
+inline constexpr auto OrderedRowName = [](const auto& info) {
+    const bool before = std::get<1>(info.param) == Order::SetThenConstruct;
+    return std::string(std::get<0>(info.param).name) + (before ? "_beforeConstructor" : "_afterConstructor");
+};
+
+// A name that no control of the process has had yet.
+inline String NextControlName()
+{
+    static int created = 0;
+    return String("control" + std::to_string(++created));
+}
+
+// A new control of class K in the window, registered under a fresh name;
+// `set` runs before or after its constructor.
+template <class K> Ref<K> NewControl(Window& window, Order order, const std::function<void(K&)>& set)
+{
+    Ref<K> control = RuntimeCheckCast<K>(window.__New(K::__Lookup()), K::__Lookup());
+    if (order == Order::SetThenConstruct)
+        set(*control);
+    control->Constructor();
+    if (order == Order::ConstructThenSet)
+        set(*control);
+    window._AddControl(NextControlName(), control);
+    return control;
+}
+
+template <class K> Ref<K> NewControl(Window& window, const Record& record = {})
+{
+    return NewControl<K>(window, Order::ConstructThenSet, [&](K& c) { _SetProperties(RefTo(c), record.Bytes()); });
+}
+
+template <class K> K& WidgetOf(const RectControl& control)
+{
+    auto* widget = qobject_cast<K*>(control.Widget());
+    if (!widget)
+        throw std::logic_error("the control has no widget of that class");
+    return *widget;
+}
+
+// Every test works in a window of its own.
+class ControlsTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        window = RuntimeCheckCast<Window>(RuntimeNewObject(Window::__Lookup()), Window::__Lookup());
+        window->Constructor();
+    }
+    // The window goes with the test, while the application still runs.
+    void TearDown() override
+    {
+        window->Close();
+        ReleaseAllWindows();
+    }
+
+    Ref<Window> window;
+};
+
+// For handlers whose calls are only counted.
+inline std::int32_t ReadNothing(Control&) { return 0; }
+
+} // namespace fw::test

@@ -1,0 +1,149 @@
+// The text area: selection in characters, paragraph format, Return, and
+// copies of its selection marked secret on the clipboard.
+#include "control_fixture.h"
+
+#include "ui/push_button.h"
+#include "ui/secret_mime_data.h"
+#include "ui/text_area.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QMimeData>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextEdit>
+
+namespace fw::test {
+namespace {
+
+using test::operator<<; // rows print by name
+
+struct SelectionCase {
+    const char* name;
+    const char* text;
+    std::int32_t start;
+    std::int32_t length;
+    const char* selected;
+    std::int32_t selStart;
+    std::int32_t selLength;
+};
+
+class SelectionTest : public ControlsTest, public ::testing::WithParamInterface<std::tuple<SelectionCase, Order>> { };
+
+TEST_P(SelectionTest, SelectsCharactersFromTheStartClampedToTheText)
+{
+    const auto& [c, order] = GetParam();
+    const Ref<TextArea> area = NewControl<TextArea>(*window, order, [&](TextArea& a) {
+        a.SetText(c.text);
+        a.SetSelStart(c.start);
+        a.SetSelLength(c.length);
+    });
+
+    EXPECT_EQ(WidgetOf<QTextEdit>(*area).textCursor().selectedText().toStdString(), c.selected);
+    EXPECT_EQ(area->SelStart(), c.selStart);
+    EXPECT_EQ(area->SelLength(), c.selLength);
+}
+
+INSTANTIATE_TEST_SUITE_P(Selections, SelectionTest,
+    ::testing::Combine(::testing::Values(SelectionCase { "wholeText", "Zq7!pass", 0, 8, "Zq7!pass", 0, 8 },
+                           SelectionCase { "middle", "Zq7!pass", 2, 3, "7!p", 2, 3 },
+                           SelectionCase { "startPastTheEnd", "Zq7!pass", 50, 2, "", 8, 0 },
+                           SelectionCase { "lengthPastTheEnd", "Zq7!pass", 5, 100, "ass", 5, 3 },
+                           SelectionCase { "negativeLength", "Zq7!pass", 3, -4, "", 3, 0 },
+                           // Counted in characters, as Len counts: the emoji is one.
+                           SelectionCase { "outsideTheBasicPlane",
+                               "a\xF0\x9F\x98\x80"
+                               "b\xE2\x82\xAC",
+                               1, 2,
+                               "\xF0\x9F\x98\x80"
+                               "b",
+                               1, 2 }),
+        BothOrders),
+    OrderedRowName);
+
+TEST_F(ControlsTest, ParagraphFormatCoversTextSetLaterAndCannotBeUndone)
+{
+    const Ref<TextArea> area = NewControl<TextArea>(*window, Order::SetThenConstruct, [](TextArea& a) {
+        a.SetAlignment(2);
+        a.SetLineSpacing(1.5);
+    });
+    area->SetText("one\ntwo");
+    const QTextEdit& widget = WidgetOf<QTextEdit>(*area);
+
+    ASSERT_EQ(widget.document()->blockCount(), 2);
+    for (QTextBlock block = widget.document()->begin(); block.isValid(); block = block.next()) {
+        EXPECT_TRUE(block.blockFormat().alignment() & Qt::AlignHCenter) << block.text().toStdString();
+        EXPECT_DOUBLE_EQ(block.blockFormat().lineHeight(), 150.0);
+        EXPECT_EQ(block.blockFormat().lineHeightType(), QTextBlockFormat::ProportionalHeight);
+    }
+    EXPECT_FALSE(widget.document()->isUndoAvailable());
+}
+
+struct NewLineCase {
+    const char* name;
+    bool multiLine;
+    const char* text;
+    std::size_t defaultPresses;
+};
+
+class NewLineTest : public ControlsTest, public ::testing::WithParamInterface<NewLineCase> { };
+
+TEST_P(NewLineTest, ReturnStartsALineOnlyInAMultiLineArea)
+{
+    const NewLineCase& c = GetParam();
+    const Ref<PushButton> button = NewControl<PushButton>(*window, Record().Bool("Default", true));
+    const Ref<Recorder> presses = Attach<PushButton, PushButton::ActionEvent>(button, &ReadNothing);
+    const Ref<TextArea> area = NewControl<TextArea>(*window, Record().Str("Text", "ab").Bool("Multiline", c.multiLine));
+    area->SetSelStart(1);
+
+    QTest::keyClick(&WidgetOf<QTextEdit>(*area), Qt::Key_Return);
+
+    EXPECT_EQ(area->Text(), String(c.text));
+    EXPECT_EQ(presses->seen.size(), c.defaultPresses);
+}
+
+INSTANTIATE_TEST_SUITE_P(Areas, NewLineTest,
+    ::testing::Values(NewLineCase { "multiLine", true, "a\nb", 0 }, NewLineCase { "singleLine", false, "ab", 1 }),
+    RowName);
+
+// A no-break space and a line break, both to be kept as they are.
+constexpr char kSecretText[] = "s3\xC2\xA0"
+                               "cret\npass";
+
+struct CopyCase {
+    const char* name;
+    void (*copy)(QTextEdit& area);
+    const char* textAfter;
+};
+
+class TextAreaCopyTest : public ControlsTest, public ::testing::WithParamInterface<CopyCase> { };
+
+TEST_P(TextAreaCopyTest, PutsTheSelectionOnTheClipboardMarkedSecret)
+{
+    const CopyCase& c = GetParam();
+    QClipboard& clipboard = *QGuiApplication::clipboard();
+    clipboard.setText("earlier", QClipboard::Clipboard);
+    const Ref<TextArea> area = NewControl<TextArea>(*window, Record().Str("Text", kSecretText));
+    area->SetSelStart(0);
+    area->SetSelLength(8);
+
+    c.copy(WidgetOf<QTextEdit>(*area));
+
+    const QMimeData* data = clipboard.mimeData(QClipboard::Clipboard);
+    ASSERT_NE(data, nullptr);
+    EXPECT_EQ(data->text().toStdString(),
+        "s3\xC2\xA0"
+        "cret\n");
+    EXPECT_EQ(data->data(QString::fromLatin1(kPasswordManagerHintFormat)), QByteArray(kPasswordManagerHintSecret));
+    EXPECT_EQ(area->Text(), String(c.textAfter));
+}
+
+INSTANTIATE_TEST_SUITE_P(Paths, TextAreaCopyTest,
+    ::testing::Values(CopyCase { "copy", [](QTextEdit& area) { area.copy(); }, kSecretText },
+        CopyCase {
+            "ctrlC", [](QTextEdit& area) { QTest::keyClick(&area, Qt::Key_C, Qt::ControlModifier); }, kSecretText },
+        CopyCase { "cut", [](QTextEdit& area) { area.cut(); }, "pass" }),
+    RowName);
+
+} // namespace
+} // namespace fw::test
