@@ -4,72 +4,18 @@
 #include "runtime/thunk.h"
 #include "runtime/trace.h"
 
+#include "../support/stderr_capture.h"
+
 #include <QLoggingCategory>
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <ostream>
 #include <string>
-#include <unistd.h>
 
 namespace fw {
 namespace {
 
-// Sends standard error into a pipe from SetUp until Captured(); the logging
-// rules a test sets are cleared afterwards.
-class StderrCapture : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        // Rules from the environment take precedence over the ones set here.
-        if (std::getenv("QT_LOGGING_RULES") || std::getenv("QT_LOGGING_CONF"))
-            GTEST_SKIP() << "the environment sets Qt logging rules";
-        ASSERT_EQ(::pipe(pipe_), 0);
-        savedStderr_ = ::dup(STDERR_FILENO);
-        ASSERT_GE(savedStderr_, 0);
-        ASSERT_GE(::dup2(pipe_[1], STDERR_FILENO), 0);
-    }
-
-    void TearDown() override
-    {
-        RestoreStderr();
-        CloseEnd(pipe_[0]);
-        QLoggingCategory::setFilterRules(QString());
-    }
-
-    // Everything written to standard error since SetUp.
-    std::string Captured()
-    {
-        RestoreStderr();
-        std::string bytes;
-        char buffer[4096];
-        ssize_t n = 0;
-        while ((n = ::read(pipe_[0], buffer, sizeof buffer)) > 0)
-            bytes.append(buffer, static_cast<std::size_t>(n));
-        return bytes;
-    }
-
-private:
-    static void CloseEnd(int& fd)
-    {
-        if (fd >= 0)
-            ::close(fd);
-        fd = -1;
-    }
-
-    // Puts the real standard error back and closes the pipe's write end, so
-    // that read() meets the end of the data.
-    void RestoreStderr()
-    {
-        if (savedStderr_ >= 0)
-            ::dup2(savedStderr_, STDERR_FILENO);
-        CloseEnd(savedStderr_);
-        CloseEnd(pipe_[1]);
-    }
-
-    int pipe_[2] = { -1, -1 };
-    int savedStderr_ = -1;
-};
+using testsupport::StderrCapture;
 
 struct DebugLogCase {
     const char* name;
