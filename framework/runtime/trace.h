@@ -3,8 +3,10 @@
 // costs one test of a flag.
 #pragma once
 
+#include <concepts>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace fw {
@@ -18,6 +20,14 @@ inline void TraceCall(std::string_view operation, std::string_view detail = {})
 {
     if (detail::traceEnabled)
         detail::AppendTrace(operation, detail);
+}
+
+// For a detail that takes work to build (numbers to format, strings to join):
+// `makeDetail` runs only while a TraceRecorder is alive.
+template <std::invocable MakeDetail> void TraceCall(std::string_view operation, MakeDetail&& makeDetail)
+{
+    if (detail::traceEnabled)
+        detail::AppendTrace(operation, std::forward<MakeDetail>(makeDetail)());
 }
 
 // Collects the trace while it lives. One at a time.

@@ -34,7 +34,7 @@ Random::Random() { SetClass(__Lookup()); }
 
 std::int32_t Random::InRange(std::int32_t min, std::int32_t max)
 {
-    TraceCall("Random.InRange", Bounds(min, max));
+    TraceCall("Random.InRange", [&] { return Bounds(min, max); });
     if (max < min) {
         RaiseRuntimeException(String(
             "Random.InRange: the maximum " + std::to_string(max) + " is less than the minimum " + std::to_string(min)));

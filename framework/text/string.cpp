@@ -43,7 +43,7 @@ std::int32_t Len(const String& s)
 
 String Mid(const String& s, std::int32_t start, std::int32_t length)
 {
-    TraceCall("Mid", std::to_string(start) + " " + std::to_string(length));
+    TraceCall("Mid", [&] { return std::to_string(start) + " " + std::to_string(length); });
     if (length <= 0)
         return {};
     // Characters at positions start .. start + length - 1, of which only

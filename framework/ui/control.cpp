@@ -41,7 +41,7 @@ void RuntimeAddEventHandler(const Ref<Control>& control, std::int32_t eventIndex
     const ClassTable* table = control->Class();
     if (eventIndex < 0 || static_cast<std::size_t>(eventIndex) >= table->events.size())
         RaiseRuntimeException(String(table->name + " has no event " + std::to_string(eventIndex)));
-    TraceCall("RuntimeAddEventHandler", control->Name().Bytes() + " " + std::to_string(eventIndex));
+    TraceCall("RuntimeAddEventHandler", [&] { return control->Name().Bytes() + " " + std::to_string(eventIndex); });
     control->AddEventHandler(eventIndex, stub, std::move(delegate));
 }
 

@@ -36,7 +36,7 @@ void MenuItem::Adopt(const Ref<MenuItem>& item)
 void MenuItem::Append(const Ref<MenuItem>& item)
 {
     Adopt(item);
-    TraceCall("MenuItem.Append", name_.Bytes() + " " + item->name_.Bytes());
+    TraceCall("MenuItem.Append", [&] { return name_.Bytes() + " " + item->name_.Bytes(); });
     children_.push_back(item);
     item->parent_ = this;
     NotifyChanged();
@@ -231,7 +231,7 @@ void MenuItem::SetEnabled(bool value)
 
 void MenuItem::SetKeyboardShortcut(String shortcut)
 {
-    TraceCall("MenuItem.KeyboardShortcut", name_.Bytes() + " " + shortcut.Bytes());
+    TraceCall("MenuItem.KeyboardShortcut", [&] { return name_.Bytes() + " " + shortcut.Bytes(); });
     keyboardShortcut_ = std::move(shortcut);
     NotifyChanged();
 }

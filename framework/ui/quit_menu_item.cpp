@@ -10,7 +10,7 @@ bool QuitMenuItem::Event_Action() { return QuitMenuAction(RefTo<MenuItem>(*this)
 
 bool QuitMenuAction(const Ref<MenuItem>& item)
 {
-    TraceCall("QuitMenuAction", item ? item->Name().Bytes() : std::string());
+    TraceCall("QuitMenuAction", [&] { return item ? item->Name().Bytes() : std::string(); });
     Quit(0);
     return true;
 }

@@ -127,7 +127,7 @@ void RuntimeInitExternalClasses() { TraceCall("RuntimeInitExternalClasses"); }
 
 void RuntimeAllocatePluginEntrypointsTable(std::int32_t entryCount)
 {
-    TraceCall("RuntimeAllocatePluginEntrypointsTable", std::to_string(entryCount));
+    TraceCall("RuntimeAllocatePluginEntrypointsTable", [&] { return std::to_string(entryCount); });
     if (entryCount < 0)
         RaiseRuntimeException(String("a plug-in table cannot have " + std::to_string(entryCount) + " entries"));
     State().pluginEntryPoints.assign(static_cast<std::size_t>(entryCount), nullptr);
@@ -169,7 +169,7 @@ void RuntimeRun()
 
 void Quit(std::int32_t code)
 {
-    TraceCall("Quit", std::to_string(code));
+    TraceCall("Quit", [&] { return std::to_string(code); });
     RunTimeState& state = State();
     state.quitCode = code;
     state.quitRequested = true;
@@ -179,7 +179,8 @@ void Quit(std::int32_t code)
 
 void RuntimeUnhandledException(const Ref<Object>& exception)
 {
-    TraceCall("RuntimeUnhandledException", exception ? DescribeException(*exception) : std::string("nil"));
+    TraceCall(
+        "RuntimeUnhandledException", [&] { return exception ? DescribeException(*exception) : std::string("nil"); });
     std::fprintf(stderr, "%s: unhandled exception: %s\n", ProgramName(),
                  exception ? DescribeException(*exception).c_str() : "nil");
     std::fflush(stderr);

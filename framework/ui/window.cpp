@@ -69,7 +69,7 @@ void Window::Close()
 
 void Window::Constructor()
 {
-    TraceCall("Window.Constructor", Class() ? Class()->name : std::string());
+    TraceCall("Window.Constructor", [this] { return Class() ? Class()->name : std::string(); });
     // Registered first, so that code run by the events below finds this
     // window open instead of building another.
     Registry().open.push_back(RefTo(*this));
@@ -171,7 +171,7 @@ void Window::_Move(std::int32_t left, std::int32_t top, std::int32_t width, std:
 
 Ref<Object> Window::__New(const ClassTable* controlClass)
 {
-    TraceCall("Window.__New", controlClass ? controlClass->name : std::string());
+    TraceCall("Window.__New", [&] { return controlClass ? controlClass->name : std::string(); });
     if (!controlClass || !controlClass->IsA(fw::Control::__Lookup()))
         RaiseRuntimeException("Window.__New: the class is not a control class");
     Ref<Object> object = RuntimeNewObject(controlClass);

@@ -1,6 +1,11 @@
 #include "text/string.h"
 
+#include "runtime/trace.h"
+
 #include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
 
 namespace fw {
 namespace {
@@ -43,6 +48,13 @@ TEST(LenTest, CountsCharactersNotBytes)
     EXPECT_EQ(Len(String("\xC3\xA9t\xC3\xA9")), 3);
     // A byte that starts no valid sequence is one character.
     EXPECT_EQ(Len(String("\xFF\x80z")), 3);
+}
+
+TEST(MidTest, RecordsItsStartAndLength)
+{
+    TraceRecorder trace;
+    Mid(String("abcdef"), -2, 5);
+    EXPECT_EQ(trace.Entries(), std::vector<std::string> { "Mid -2 5" });
 }
 
 TEST(RuntimeAddStringTest, JoinsInOrder)
