@@ -3,6 +3,7 @@
 #include "runtime/trace.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace fw {
 namespace {
@@ -32,9 +33,26 @@ std::size_t SequenceLength(const std::string& bytes, std::size_t pos)
 
 } // namespace
 
+bool AllAscii(std::string_view bytes) noexcept
+{
+    // Eight bytes at a time, their high bits gathered and tested once.
+    std::uint64_t high = 0;
+    std::size_t pos = 0;
+    for (; pos + sizeof high <= bytes.size(); pos += sizeof high) {
+        std::uint64_t word;
+        std::memcpy(&word, bytes.data() + pos, sizeof word);
+        high |= word;
+    }
+    for (; pos < bytes.size(); ++pos)
+        high |= static_cast<unsigned char>(bytes[pos]);
+    return (high & 0x8080808080808080u) == 0;
+}
+
 std::int32_t Len(const String& s)
 {
     const std::string& bytes = s.Bytes();
+    if (s.IsAscii())
+        return static_cast<std::int32_t>(bytes.size());
     std::int32_t count = 0;
     for (std::size_t pos = 0; pos < bytes.size(); pos += SequenceLength(bytes, pos))
         ++count;
@@ -53,6 +71,13 @@ String Mid(const String& s, std::int32_t start, std::int32_t length)
     if (last < first)
         return {};
     const std::string& bytes = s.Bytes();
+    if (s.IsAscii()) {
+        // Position p is the byte at p - 1.
+        const auto size = static_cast<std::int64_t>(bytes.size());
+        const std::int64_t begin = std::min(first - 1, size);
+        const std::int64_t end = std::min(last, size);
+        return String(bytes.substr(static_cast<std::size_t>(begin), static_cast<std::size_t>(end - begin)), true);
+    }
     std::size_t pos = 0;
     std::int64_t position = 1;
     for (; pos < bytes.size() && position < first; ++position)
@@ -65,7 +90,7 @@ String Mid(const String& s, std::int32_t start, std::int32_t length)
 
 String RuntimeAddString(const String& first, const String& second)
 {
-    return String(first.Bytes() + second.Bytes());
+    return String(first.Bytes() + second.Bytes(), first.IsAscii() && second.IsAscii());
 }
 
 } // namespace fw

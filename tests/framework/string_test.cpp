@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace fw {
@@ -49,6 +50,60 @@ TEST(LenTest, CountsCharactersNotBytes)
     // A byte that starts no valid sequence is one character.
     EXPECT_EQ(Len(String("\xFF\x80z")), 3);
 }
+
+// Len and Mid give the same answers whichever way the string was made:
+// joined, cut, copied or moved, ASCII and not mixed.
+struct MadeCase {
+    const char* name;
+    String (*make)();
+    std::int32_t len;
+    std::int32_t start;
+    std::int32_t length;
+    const char* piece;
+};
+
+class MadeStringTest : public ::testing::TestWithParam<MadeCase> { };
+
+TEST_P(MadeStringTest, CountsAndCutsCharacters)
+{
+    const MadeCase& c = GetParam();
+    const String s = c.make();
+    EXPECT_EQ(Len(s), c.len);
+    EXPECT_EQ(Mid(s, c.start, c.length), String(c.piece));
+}
+
+INSTANTIATE_TEST_SUITE_P(Makers, MadeStringTest,
+    ::testing::Values(
+        MadeCase { "asciiThenMultiByte", [] { return RuntimeAddString("ab", "\xC3\xA9z"); }, 4, 3, 2, "\xC3\xA9z" },
+        MadeCase { "multiByteThenAscii", [] { return RuntimeAddString("\xC3\xA9", "ab"); }, 3, 2, 2, "ab" },
+        MadeCase {
+            "invalidByteThenMultiByte", [] { return RuntimeAddString("\xFF", "\xC3\xA9"); }, 2, 2, 1, "\xC3\xA9" },
+        MadeCase { "asciiPieceOfMultiByte", [] { return Mid("\xC3\xA9xyz", 2, 2); }, 2, 2, 1, "y" },
+        MadeCase { "multiBytePieceJoined", [] { return RuntimeAddString(Mid("x\xE2\x82\xAC", 2, 1), "y"); }, 2, 1, 1,
+            "\xE2\x82\xAC" },
+        MadeCase { "movedOverAscii",
+            [] {
+                String s("\xC3\xA9t");
+                String t("abc");
+                t = std::move(s);
+                return t;
+            },
+            2, 1, 1, "\xC3\xA9" },
+        MadeCase { "copiedOverAscii",
+            [] {
+                const String s("\xC3\xA9t");
+                String t("abc");
+                t = s;
+                return t;
+            },
+            2, 2, 1, "t" },
+        MadeCase { "fromStringView", [] { return String(std::string_view("\xC3\xA9t")); }, 2, 1, 1, "\xC3\xA9" },
+        // Past the first eight bytes, and across the eighth.
+        MadeCase { "multiByteAfterEightAscii", [] { return String("abcdefgh\xC3\xA9"); }, 9, 9, 1, "\xC3\xA9" },
+        MadeCase {
+            "multiByteAcrossTheEighthByte", [] { return String("abcdefg\xC3\xA9xyzuvw"); }, 14, 8, 2, "\xC3\xA9x" },
+        MadeCase { "longAscii", [] { return String("abcdefghijklmnopq"); }, 17, 16, 5, "pq" }),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(MidTest, RecordsItsStartAndLength)
 {
