@@ -31,6 +31,16 @@ std::size_t SequenceLength(const std::string& bytes, std::size_t pos)
     return expected;
 }
 
+// `first` followed by `second`, allocated once at their joint size (a copy of
+// `first` with `second` appended would allocate twice).
+std::string JoinBytes(const std::string& first, const std::string& second)
+{
+    std::string joined;
+    joined.reserve(first.size() + second.size());
+    joined.append(first).append(second);
+    return joined;
+}
+
 } // namespace
 
 bool AllAscii(std::string_view bytes) noexcept
@@ -90,7 +100,7 @@ String Mid(const String& s, std::int32_t start, std::int32_t length)
 
 String RuntimeAddString(const String& first, const String& second)
 {
-    return String(first.Bytes() + second.Bytes(), first.IsAscii() && second.IsAscii());
+    return String(JoinBytes(first.Bytes(), second.Bytes()), first.IsAscii() && second.IsAscii());
 }
 
 } // namespace fw
