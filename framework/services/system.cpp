@@ -7,6 +7,7 @@
 #include <QLoggingCategory>
 
 #include <cerrno>
+#include <cstring>
 #include <string>
 #include <string_view>
 #include <unistd.h>
@@ -34,6 +35,21 @@ void WriteAll(int fd, std::string_view bytes)
     }
 }
 
+// Writes `line` and a line end in one piece. A line that fits is joined to
+// its end in a buffer on the stack (a plain write costs the kernel less than
+// a gathered one); a longer one is copied to the heap.
+void WriteLine(int fd, std::string_view line)
+{
+    char buffer[256];
+    if (line.size() < sizeof buffer) {
+        std::memcpy(buffer, line.data(), line.size());
+        buffer[line.size()] = '\n';
+        WriteAll(fd, std::string_view(buffer, line.size() + 1));
+        return;
+    }
+    WriteAll(fd, std::string(line) + '\n');
+}
+
 Ref<SystemClass>& SystemGlobal()
 {
     static Ref<SystemClass> system;
@@ -51,7 +67,7 @@ void SystemClass::DebugLog(const String& line)
         return;
     // Straight to the descriptor rather than through Qt's message handler,
     // which would add its own prefix and might send the line elsewhere.
-    WriteAll(STDERR_FILENO, line.Bytes() + "\n");
+    WriteLine(STDERR_FILENO, line.Bytes());
 }
 
 const ClassTable* SystemClass::__Lookup()

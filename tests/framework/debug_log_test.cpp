@@ -65,6 +65,24 @@ TEST_F(StderrCapture, LinesFollowEachOtherWithNothingBetween)
     EXPECT_EQ(Captured(), "3picked\n79picked\n");
 }
 
+// Short lines and long ones take different ways to their one write; each
+// comes out whole with its line end.
+class DebugLogLengthTest : public StderrCapture, public ::testing::WithParamInterface<std::size_t> { };
+
+TEST_P(DebugLogLengthTest, WritesTheWholeLineAndItsEnd)
+{
+    QLoggingCategory::setFilterRules(QStringLiteral("framework.debuglog.debug=true"));
+    std::string line;
+    for (std::size_t i = 0; i < GetParam(); ++i)
+        line += static_cast<char>('a' + i % 26);
+
+    System()->DebugLog(String(line));
+
+    EXPECT_EQ(Captured(), line + "\n");
+}
+
+INSTANTIATE_TEST_SUITE_P(Lengths, DebugLogLengthTest, ::testing::Values(0, 1, 255, 256, 5000));
+
 TEST(SystemTest, SharedObjectLivesFromInitializerToFinalizer)
 {
     InitializeSystemGlobal();
