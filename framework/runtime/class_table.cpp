@@ -188,14 +188,16 @@ bool RuntimeObjectIsa(const Object* object, const ClassTable* table) noexcept
     return object && object->Class() && object->Class()->IsA(table);
 }
 
+void detail::RaiseIllegalCast(const Object& object, const ClassTable* table)
+{
+    const std::string from = object.Class() ? object.Class()->name : std::string("an unknown class");
+    Raise(MakeRef<IllegalCastException>(String("cannot cast an object of class " + from + " to " + table->name)));
+}
+
 Ref<Object> RuntimeCheckCastObject(const Ref<Object>& object, const ClassTable* table)
 {
-    if (!object)
-        return nullptr;
-    if (!RuntimeObjectIsa(object.get(), table)) {
-        const std::string from = object->Class() ? object->Class()->name : std::string("an unknown class");
-        Raise(MakeRef<IllegalCastException>(String("cannot cast an object of class " + from + " to " + table->name)));
-    }
+    if (object && !RuntimeObjectIsa(object.get(), table))
+        detail::RaiseIllegalCast(*object, table);
     return object;
 }
 

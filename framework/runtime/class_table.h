@@ -13,6 +13,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <typeinfo>
 #include <vector>
 
 namespace fw {
@@ -122,15 +123,23 @@ Ref<Object> RuntimeNewObject(const ClassTable* table);
 
 bool RuntimeObjectIsa(const Object* object, const ClassTable* table) noexcept;
 
+namespace detail {
+// Raises IllegalCastException: `object` is not of the class.
+[[noreturn]] void RaiseIllegalCast(const Object& object, const ClassTable* table);
+} // namespace detail
+
 // Nil stays nil; an object of the class (or a subclass) comes back as T; any
 // other object raises IllegalCastException.
 Ref<Object> RuntimeCheckCastObject(const Ref<Object>& object, const ClassTable* table);
 template <class T>
 Ref<T> RuntimeCheckCast(const Ref<Object>& object, const ClassTable* table)
 {
-    Ref<Object> checked = RuntimeCheckCastObject(object, table);
-    T* typed = dynamic_cast<T*>(checked.get());
-    assert((typed || !checked) && "class table and C++ class disagree");
+    Object* const raw = object.get();
+    if (raw && !RuntimeObjectIsa(raw, table))
+        detail::RaiseIllegalCast(*raw, table);
+    // An object of exactly T, the common case, needs no search of its bases.
+    T* typed = raw && typeid(*raw) == typeid(T) ? static_cast<T*>(raw) : dynamic_cast<T*>(raw);
+    assert((typed || !raw) && "class table and C++ class disagree");
     return Ref<T>(typed);
 }
 
