@@ -6,11 +6,14 @@
 #include "ui/qt_string.h"
 #include "ui/text_alignment.h"
 
+#include <QScopeGuard>
 #include <QSignalBlocker>
+#include <QTextBlock>
 #include <QTextBlockFormat>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextEdit>
+#include <QTextLayout>
 
 #include <algorithm>
 
@@ -182,16 +185,30 @@ void TextEdit::ApplyText()
 {
     if (QTextEdit* editor = Editor()) {
         const QSignalBlocker blocker(editor);
-        editor->setPlainText(ToQString(text_));
-        ApplyBlockFormat();
-        ApplySelection();
+        // The text, its paragraphs' format and the selection are all in
+        // place before the document is laid out, so it is laid out once.
+        QTextDocument* document = editor->document();
+        document->setLayoutEnabled(false);
+        {
+            const auto layOut = qScopeGuard([document] { document->setLayoutEnabled(true); });
+            editor->setPlainText(ToQString(text_));
+            // The glyphs are kept after the layout, so that placing the cursor
+            // and painting do not shape the text again.
+            for (QTextBlock block = document->begin(); block.isValid(); block = block.next())
+                block.layout()->setCacheEnabled(true);
+            ApplyBlockFormat();
+            ApplySelection();
+        }
+        // Scrolled to the cursor as laid out now.
+        editor->ensureCursorVisible();
     }
 }
 
 void TextEdit::ApplySelection()
 {
     if (QTextEdit* editor = Editor()) {
-        const QString text = DocumentText(*editor);
+        // Offset 0 is the start of any text; only a later one needs the text.
+        const QString text = selStart_ > 0 || selLength_ > 0 ? DocumentText(*editor) : QString();
         QTextCursor cursor = editor->textCursor();
         cursor.setPosition(static_cast<int>(OffsetOfCharacter(text, selStart_)));
         cursor.setPosition(static_cast<int>(OffsetOfCharacter(text, selStart_ + selLength_)), QTextCursor::KeepAnchor);
