@@ -5,6 +5,11 @@
 #include <QApplication>
 #include <gtest/gtest.h>
 
+// LeakSanitizer's options (asan preset): suppress what system libraries cache
+// for the life of the process, from the list that the end-to-end test hands
+// the real program. Defined next to main so that the linker always keeps it.
+extern "C" const char* __lsan_default_options() { return "suppressions=" PWGEN_LSAN_SUPPRESSIONS; }
+
 int main(int argc, char** argv)
 {
     ::testing::InitGoogleTest(&argc, argv);
