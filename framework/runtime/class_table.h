@@ -87,9 +87,9 @@ public:
     MethodTable* methods = nullptr; // owned by the run time, see RuntimeNewVtable
     std::vector<IntrospectionEntry> introspection;
     AttributeTable attributes;
-    std::vector<EventSlot> events;           // inherited from the parent, then the class's own
+    std::vector<EventSlot> events; // inherited from the parent, then the class's own
     std::vector<PropertyDescriptor> properties; // the class's own; look-ups walk the parents
-    Factory factory;                          // makes an unconstructed instance
+    Factory factory; // makes an unconstructed instance
 
     // The event's index in the table, or -1.
     int EventIndex(std::string_view eventName) const;
@@ -97,7 +97,7 @@ public:
     const Thunk* EventHandler(int index) const;
 
     void AddProperty(std::string propertyName, PropertyType type, std::function<Value(const Object&)> get,
-                     std::function<void(Object&, const Value&)> set);
+        std::function<void(Object&, const Value&)> set);
     // The property of that name, letter case ignored, here or in a base.
     const PropertyDescriptor* FindProperty(std::string_view propertyName) const;
 
@@ -131,8 +131,7 @@ namespace detail {
 // Nil stays nil; an object of the class (or a subclass) comes back as T; any
 // other object raises IllegalCastException.
 Ref<Object> RuntimeCheckCastObject(const Ref<Object>& object, const ClassTable* table);
-template <class T>
-Ref<T> RuntimeCheckCast(const Ref<Object>& object, const ClassTable* table)
+template <class T> Ref<T> RuntimeCheckCast(const Ref<Object>& object, const ClassTable* table)
 {
     Object* const raw = object.get();
     if (raw && !RuntimeObjectIsa(raw, table))

@@ -5,8 +5,11 @@
 namespace fw {
 
 Delegate::Delegate(Invoker invoker, std::any routine, Ref<Object> target, String signature, std::int32_t flags)
-    : invoker_(invoker), routine_(std::move(routine)), target_(std::move(target)), signature_(std::move(signature)),
-      flags_(flags)
+    : invoker_(invoker)
+    , routine_(std::move(routine))
+    , target_(std::move(target))
+    , signature_(std::move(signature))
+    , flags_(flags)
 {
     SetClass(__Lookup());
 }
@@ -23,8 +26,8 @@ const ClassTable* Delegate::__Lookup()
     return table;
 }
 
-Ref<Delegate> RuntimeCreateDelegate(Delegate::Invoker invoker, std::any routine, Ref<Object> target,
-                                    String signature, std::int32_t flags)
+Ref<Delegate> RuntimeCreateDelegate(
+    Delegate::Invoker invoker, std::any routine, Ref<Object> target, String signature, std::int32_t flags)
 {
     TraceCall("RuntimeCreateDelegate", signature.Bytes());
     if (!invoker)

@@ -27,21 +27,16 @@ public:
 
     // The routine as the type it was made with; a different type raises a
     // RuntimeException.
-    template <class Routine>
-    const Routine& RoutineAs() const
+    template <class Routine> const Routine& RoutineAs() const
     {
         if (const auto* routine = std::any_cast<Routine>(&routine_))
             return *routine;
-        RaiseRuntimeException(String("delegate " + signature_.Bytes() + " holds no routine of type " +
-                                     typeid(Routine).name()));
+        RaiseRuntimeException(
+            String("delegate " + signature_.Bytes() + " holds no routine of type " + typeid(Routine).name()));
     }
 
     // The plain routine entry: the routine alone, without the delegate.
-    template <class Routine>
-    Routine PlainEntry() const
-    {
-        return RoutineAs<Routine>();
-    }
+    template <class Routine> Routine PlainEntry() const { return RoutineAs<Routine>(); }
 
     Value Invoke(std::span<const Value> arguments) const { return invoker_(*this, arguments); }
 
@@ -55,8 +50,8 @@ private:
     std::int32_t flags_;
 };
 
-Ref<Delegate> RuntimeCreateDelegate(Delegate::Invoker invoker, std::any routine, Ref<Object> target,
-                                    String signature, std::int32_t flags);
+Ref<Delegate> RuntimeCreateDelegate(
+    Delegate::Invoker invoker, std::any routine, Ref<Object> target, String signature, std::int32_t flags);
 
 // Invokers for the signatures the run time knows.
 namespace invokers {

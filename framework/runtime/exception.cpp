@@ -5,8 +5,7 @@
 namespace fw {
 namespace {
 
-template <class T>
-ClassTable* NewExceptionClass(const ClassTable* parent, const char* name)
+template <class T> ClassTable* NewExceptionClass(const ClassTable* parent, const char* name)
 {
     ClassTable* table = RuntimeNewClass(parent);
     table->name = name;
@@ -20,7 +19,11 @@ ClassTable* NewExceptionClass(const ClassTable* parent, const char* name)
 
 RuntimeException::RuntimeException() { SetClass(__Lookup()); }
 
-RuntimeException::RuntimeException(String message) : message_(std::move(message)) { SetClass(__Lookup()); }
+RuntimeException::RuntimeException(String message)
+    : message_(std::move(message))
+{
+    SetClass(__Lookup());
+}
 
 const ClassTable* RuntimeException::__Lookup()
 {
@@ -37,19 +40,21 @@ const ClassTable* RuntimeException::__Lookup()
 
 NilObjectException::NilObjectException() { SetClass(__Lookup()); }
 
-NilObjectException::NilObjectException(String message) : RuntimeException(std::move(message))
+NilObjectException::NilObjectException(String message)
+    : RuntimeException(std::move(message))
 {
     SetClass(__Lookup());
 }
 
 const ClassTable* NilObjectException::__Lookup()
 {
-    static const ClassTable* table =
-        NewExceptionClass<NilObjectException>(RuntimeException::__Lookup(), "NilObjectException");
+    static const ClassTable* table
+        = NewExceptionClass<NilObjectException>(RuntimeException::__Lookup(), "NilObjectException");
     return table;
 }
 
-IllegalCastException::IllegalCastException(String message) : RuntimeException(std::move(message))
+IllegalCastException::IllegalCastException(String message)
+    : RuntimeException(std::move(message))
 {
     SetClass(__Lookup());
 }
@@ -78,9 +83,9 @@ std::string DescribeException(const Object& exception)
 }
 
 RaisedException::RaisedException(Ref<Object> object)
-    : object_(std::move(object)), description_(object_ ? DescribeException(*object_) : "nil exception")
-{
-}
+    : object_(std::move(object))
+    , description_(object_ ? DescribeException(*object_) : "nil exception")
+{ }
 
 void Raise(Ref<Object> exception) { throw RaisedException(std::move(exception)); }
 

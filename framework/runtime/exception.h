@@ -69,8 +69,7 @@ std::string DescribeException(const Object& exception);
 Ref<Object> CurrentExceptionObject();
 
 // Raises NilObjectException naming `what` when `ref` is nil, and gives `ref`.
-template <class T>
-const Ref<T>& CheckNotNil(const Ref<T>& ref, const char* what)
+template <class T> const Ref<T>& CheckNotNil(const Ref<T>& ref, const char* what)
 {
     if (!ref)
         RaiseNilObjectException(String(std::string(what) + " is nil"));

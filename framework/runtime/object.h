@@ -43,16 +43,26 @@ private:
 
 // Holds one reference: copying retains, destruction releases. A
 // default-constructed Ref is nil.
-template <class T>
-class Ref {
+template <class T> class Ref {
 public:
     Ref() noexcept = default;
-    Ref(std::nullptr_t) noexcept {}
-    explicit Ref(T* object) noexcept : object_(object) { RetainObject(); }
-    Ref(const Ref& other) noexcept : object_(other.object_) { RetainObject(); }
-    Ref(Ref&& other) noexcept : object_(std::exchange(other.object_, nullptr)) {}
+    Ref(std::nullptr_t) noexcept { }
+    explicit Ref(T* object) noexcept
+        : object_(object)
+    {
+        RetainObject();
+    }
+    Ref(const Ref& other) noexcept
+        : object_(other.object_)
+    {
+        RetainObject();
+    }
+    Ref(Ref&& other) noexcept
+        : object_(std::exchange(other.object_, nullptr))
+    { }
     template <class U>
-    Ref(const Ref<U>& other) noexcept : object_(other.get())
+    Ref(const Ref<U>& other) noexcept
+        : object_(other.get())
     {
         RetainObject();
     }
@@ -100,17 +110,9 @@ private:
     T* object_ = nullptr;
 };
 
-template <class T, class... Args>
-Ref<T> MakeRef(Args&&... args)
-{
-    return Ref<T>(new T(std::forward<Args>(args)...));
-}
+template <class T, class... Args> Ref<T> MakeRef(Args&&... args) { return Ref<T>(new T(std::forward<Args>(args)...)); }
 
 // A Ref to an object the caller already holds by reference.
-template <class T>
-Ref<T> RefTo(T& object) noexcept
-{
-    return Ref<T>(&object);
-}
+template <class T> Ref<T> RefTo(T& object) noexcept { return Ref<T>(&object); }
 
 } // namespace fw

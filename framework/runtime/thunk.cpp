@@ -3,16 +3,16 @@
 namespace fw {
 
 IntrospectionEntry MakeIntrospectionEntry(const MethodEntry& entry, std::vector<std::string> parameterTypes,
-                                          std::string resultType, AttributeTable attributes)
+    std::string resultType, AttributeTable attributes)
 {
-    return IntrospectionEntry{entry.name, std::move(parameterTypes), std::move(resultType), entry.thunk,
-                              std::move(attributes)};
+    return IntrospectionEntry { entry.name, std::move(parameterTypes), std::move(resultType), entry.thunk,
+        std::move(attributes) };
 }
 
 AttributeTable PublicScope()
 {
     AttributeTable attributes = RuntimeAllocateAttributeTable(1);
-    attributes.push_back({"__Scope", String("Public")});
+    attributes.push_back({ "__Scope", String("Public") });
     return attributes;
 }
 

@@ -15,15 +15,12 @@ namespace fw {
 
 namespace detail {
 
-template <class T>
-struct IsRef : std::false_type {};
-template <class T>
-struct IsRef<Ref<T>> : std::true_type {
+template <class T> struct IsRef : std::false_type { };
+template <class T> struct IsRef<Ref<T>> : std::true_type {
     using Element = T;
 };
 
-template <class T>
-T FromValue(const Value& value)
+template <class T> T FromValue(const Value& value)
 {
     if constexpr (std::is_same_v<T, Value>) {
         return value;
@@ -39,8 +36,7 @@ T FromValue(const Value& value)
     }
 }
 
-template <class T>
-Value ToValue(T&& result)
+template <class T> Value ToValue(T&& result)
 {
     using Plain = std::decay_t<T>;
     if constexpr (IsRef<Plain>::value)
@@ -64,23 +60,21 @@ Value CallMember(C& self, R (C::*member)(A...), std::span<const Value> arguments
 
 // A thunk over `member` of class C: the receiver must be a C, and the
 // arguments must match the parameters in number and type.
-template <class C, class R, class... A>
-Thunk MakeThunk(R (C::*member)(A...))
+template <class C, class R, class... A> Thunk MakeThunk(R (C::*member)(A...))
 {
     return [member](Object& self, std::span<const Value> arguments) -> Value {
         assert(arguments.size() == sizeof...(A));
         auto* receiver = dynamic_cast<C*>(&self);
         if (!receiver)
             RaiseRuntimeException("method called on an object of the wrong class");
-        return detail::CallMember(*receiver, member, arguments, std::index_sequence_for<A...>{});
+        return detail::CallMember(*receiver, member, arguments, std::index_sequence_for<A...> {});
     };
 }
 
 // Calls `entry` with `self` and the arguments.
-template <class... A>
-Value CallEntry(const MethodEntry& entry, Object& self, A&&... arguments)
+template <class... A> Value CallEntry(const MethodEntry& entry, Object& self, A&&... arguments)
 {
-    const Value values[] = {Value(std::forward<A>(arguments))..., Value()};
+    const Value values[] = { Value(std::forward<A>(arguments))..., Value() };
     return entry.thunk(self, std::span<const Value>(values, sizeof...(A)));
 }
 
@@ -91,13 +85,13 @@ namespace fw {
 template <class C, class R, class... A>
 MethodEntry MakeEntry(std::string name, std::string signature, R (C::*member)(A...))
 {
-    return MethodEntry{std::move(name), std::move(signature), MakeThunk(member)};
+    return MethodEntry { std::move(name), std::move(signature), MakeThunk(member) };
 }
 
 // An introspection entry for one of a class's own methods, with its
 // attributes.
 IntrospectionEntry MakeIntrospectionEntry(const MethodEntry& entry, std::vector<std::string> parameterTypes,
-                                          std::string resultType, AttributeTable attributes);
+    std::string resultType, AttributeTable attributes);
 
 // The attribute table holding only __Scope = Public.
 AttributeTable PublicScope();

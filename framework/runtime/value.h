@@ -21,7 +21,6 @@ struct Color {
     friend bool operator==(const Color&, const Color&) = default;
 };
 
-using Value = std::variant<std::monostate, bool, std::int32_t, double, String, Color, Ref<Object>, Ptr,
-                           RoutineEntry>;
+using Value = std::variant<std::monostate, bool, std::int32_t, double, String, Color, Ref<Object>, Ptr, RoutineEntry>;
 
 } // namespace fw

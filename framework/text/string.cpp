@@ -77,7 +77,7 @@ String Mid(const String& s, std::int32_t start, std::int32_t length)
     // Characters at positions start .. start + length - 1, of which only
     // positions from 1 exist.
     const std::int64_t first = std::max<std::int64_t>(start, 1);
-    const std::int64_t last = std::int64_t{start} + length - 1;
+    const std::int64_t last = std::int64_t { start } + length - 1;
     if (last < first)
         return {};
     const std::string& bytes = s.Bytes();

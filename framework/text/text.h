@@ -12,8 +12,12 @@ namespace fw {
 class Text {
 public:
     Text() = default;
-    Text(const char* text) : bytes_(text) {}
-    explicit Text(std::string bytes) : bytes_(std::move(bytes)) {}
+    Text(const char* text)
+        : bytes_(text)
+    { }
+    explicit Text(std::string bytes)
+        : bytes_(std::move(bytes))
+    { }
 
     const std::string& Bytes() const noexcept { return bytes_; }
     friend bool operator==(const Text&, const Text&) = default;

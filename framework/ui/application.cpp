@@ -7,9 +7,9 @@
 #include "ui/menu_bar.h"
 
 #include <QCoreApplication>
+#include <QEventLoop>
 #include <algorithm>
 #include <cassert>
-#include <QEventLoop>
 #include <chrono>
 #include <thread>
 
@@ -46,12 +46,9 @@ void Application::SleepCurrentThread(std::int32_t milliseconds)
 void Application::YieldToNextThread() { std::this_thread::yield(); }
 void Application::_AddMenuHandler(String, Ptr) { RaiseUnsupported("Application._AddMenuHandler"); }
 void Application::_AddPollableObject(const Ref<Object>&) { RaiseUnsupported("Application._AddPollableObject"); }
-void Application::_DependencyList() {}
+void Application::_DependencyList() { }
 void Application::_DoSingleEvent() { QCoreApplication::processEvents(); }
-void Application::_RemovePollableObject(const Ref<Object>&)
-{
-    RaiseUnsupported("Application._RemovePollableObject");
-}
+void Application::_RemovePollableObject(const Ref<Object>&) { RaiseUnsupported("Application._RemovePollableObject"); }
 
 const Ref<fw::MenuBar>& Application::MenuBar() const noexcept { return menuBar_; }
 
@@ -92,9 +89,9 @@ const ClassTable* Application::__Lookup()
         m->Append(MakeEntry("_DoSingleEvent", "()", &Application::_DoSingleEvent));
         m->Append(MakeEntry("_RemovePollableObject", "(Object)", &Application::_RemovePollableObject));
         assert(m->Size() == MethodCount);
-        for (const char* name : {"Activate", "CancelClose", "Close", "Deactivate", "EnableMenuItems",
-                                 "HandleAppleEvent", "NewDocument", "Open", "OpenDocument", "UnhandledException"})
-            t->events.push_back({name, {}});
+        for (const char* name : { "Activate", "CancelClose", "Close", "Deactivate", "EnableMenuItems",
+                 "HandleAppleEvent", "NewDocument", "Open", "OpenDocument", "UnhandledException" })
+            t->events.push_back({ name, {} });
         assert(t->events.size() == static_cast<std::size_t>(Event::EventCount));
         return t;
     }();

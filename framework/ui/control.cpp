@@ -12,7 +12,7 @@ Control::~Control() = default;
 void Control::AddEventHandler(int eventIndex, EventStub stub, Ref<Delegate> delegate)
 {
     assert(Class() && eventIndex >= 0 && static_cast<std::size_t>(eventIndex) < Class()->events.size());
-    handlers_[eventIndex] = AttachedHandler{stub, std::move(delegate)};
+    handlers_[eventIndex] = AttachedHandler { stub, std::move(delegate) };
 }
 
 Ref<Delegate> Control::EventDelegate(int eventIndex) const
@@ -31,8 +31,8 @@ void Control::RaiseUserEvent(int eventIndex)
     RunProgramCode([&] { stub(*self); });
 }
 
-void RuntimeAddEventHandler(const Ref<Control>& control, std::int32_t eventIndex, EventStub stub,
-                            Ref<Delegate> delegate)
+void RuntimeAddEventHandler(
+    const Ref<Control>& control, std::int32_t eventIndex, EventStub stub, Ref<Delegate> delegate)
 {
     CheckNotNil(control, "RuntimeAddEventHandler: the control");
     CheckNotNil(delegate, "RuntimeAddEventHandler: the delegate");
@@ -66,7 +66,7 @@ const ClassTable* Control::__Lookup()
         t->name = "Control";
         t->instanceSize = sizeof(Control);
         RuntimeNewVtableFromParent(t);
-        t->events = {{"Close", {}}, {"Open", {}}};
+        t->events = { { "Close", {} }, { "Open", {} } };
         assert(t->events.size() == control_events::Count);
         RegisterControlProperties(t);
         return t;

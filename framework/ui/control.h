@@ -65,30 +65,28 @@ private:
     std::map<int, AttachedHandler> handlers_;
 };
 
-void RuntimeAddEventHandler(const Ref<Control>& control, std::int32_t eventIndex, EventStub stub,
-                            Ref<Delegate> delegate);
+void RuntimeAddEventHandler(
+    const Ref<Control>& control, std::int32_t eventIndex, EventStub stub, Ref<Delegate> delegate);
 
 // The stub for one event index: calls the delegate attached to the control
 // under that index with the delegate and the control.
-template <int EventIndex>
-void ControlEventStub(Control& control)
+template <int EventIndex> void ControlEventStub(Control& control)
 {
     Ref<Delegate> delegate = control.EventDelegate(EventIndex);
     CheckNotNil(delegate, "the event's delegate");
-    const Value arguments[] = {Value(Ref<Object>(RefTo(control)))};
+    const Value arguments[] = { Value(Ref<Object>(RefTo(control))) };
     delegate->Invoke(arguments);
 }
 
 namespace invokers {
 // A control handler: the routine is a method-table thunk of the target,
 // called with the target and the control, which must be a K.
-template <class K>
-Value ControlHandler(const Delegate& delegate, std::span<const Value> arguments)
+template <class K> Value ControlHandler(const Delegate& delegate, std::span<const Value> arguments)
 {
     const auto& control = std::get<Ref<Object>>(arguments[0]);
     if (!dynamic_cast<K*>(control.get()))
-        RaiseRuntimeException(String("a handler for " + delegate.Signature().Bytes() +
-                                     " was given a control of another class"));
+        RaiseRuntimeException(
+            String("a handler for " + delegate.Signature().Bytes() + " was given a control of another class"));
     return Method(delegate, arguments);
 }
 } // namespace invokers

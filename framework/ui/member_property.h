@@ -13,8 +13,7 @@
 
 namespace fw {
 
-template <class T>
-constexpr PropertyType PropertyTypeOf()
+template <class T> constexpr PropertyType PropertyTypeOf()
 {
     if constexpr (std::is_same_v<T, std::int32_t>)
         return PropertyType::Int32;
@@ -34,8 +33,7 @@ namespace detail {
 
 // The receiver as K: a downcast for a framework class, a cross-cast for a
 // mixin (such as TextStyle) that is not itself an Object.
-template <class K, class O>
-K& PropertyReceiver(O& object)
+template <class K, class O> K& PropertyReceiver(O& object)
 {
     if constexpr (std::is_base_of_v<Object, K>)
         return static_cast<K&>(object);

@@ -12,7 +12,7 @@ namespace fw {
 MenuBar::MenuBar() = default;
 MenuBar::~MenuBar() = default;
 
-void MenuBar::_DependencyList() {}
+void MenuBar::_DependencyList() { }
 
 void MenuBar::_InstallClone(const Ref<MenuItem>& original)
 {

@@ -62,7 +62,7 @@ Ref<MenuItem> MenuItem::Clone()
     return clone;
 }
 
-void MenuItem::Close() {}
+void MenuItem::Close() { }
 void MenuItem::Constructor() { TraceCall("MenuItem.Constructor"); }
 
 void MenuItem::ConstructorFrom(const Ref<MenuItem>& original)
@@ -126,7 +126,7 @@ void MenuItem::Remove(String name)
         Remove(item);
 }
 
-void MenuItem::_DependencyList() {}
+void MenuItem::_DependencyList() { }
 
 void MenuItem::_DisableEntirely()
 {
@@ -281,7 +281,7 @@ void MenuItem::FillMethodTable(MethodTable& m)
     m.Append(MakeEntry("_DisableEntirely", "()", &M::_DisableEntirely));
     m.Append(MakeEntry("_Lookup", "(String) as MenuItem", static_cast<Ref<MenuItem> (M::*)(String)>(&M::_Lookup)));
     m.Append(MakeEntry("_Lookup", "(String, Int32) as MenuItem",
-                       static_cast<Ref<MenuItem> (M::*)(String, std::int32_t)>(&M::_Lookup)));
+        static_cast<Ref<MenuItem> (M::*)(String, std::int32_t)>(&M::_Lookup)));
     m.Append(MakeEntry("_SelfEnable", "()", &M::_SelfEnable));
     m.Append(MakeEntry("_Swap", "(String, MenuItem)", &M::_Swap));
     m.Append(MakeEntry("_InstallClone", "(MenuItem)", &M::_InstallClone));
@@ -296,7 +296,7 @@ const ClassTable* MenuItem::__Lookup()
         t->instanceSize = sizeof(MenuItem);
         t->factory = [] { return Ref<Object>(MakeRef<MenuItem>()); };
         FillMethodTable(*RuntimeNewVtable(t));
-        t->events = {{"Action", {}}, {"EnableMenu", {}}};
+        t->events = { { "Action", {} }, { "EnableMenu", {} } };
         assert(t->events.size() == static_cast<std::size_t>(Event::EventCount));
         using M = MenuItem;
         t->AddProperty(

@@ -15,8 +15,8 @@ namespace {
 void CheckExtent(const RectControl& control, const char* property, std::int32_t value)
 {
     if (value < 0)
-        RaiseRuntimeException(String(ControlClassName(control) + "." + property + ": " + std::to_string(value) +
-                                     " is negative"));
+        RaiseRuntimeException(
+            String(ControlClassName(control) + "." + property + ": " + std::to_string(value) + " is negative"));
 }
 
 void RegisterRectControlProperties(ClassTable* t)
@@ -164,9 +164,9 @@ const ClassTable* RectControl::__Lookup()
         m->Append(MakeEntry("Constructor", "()", &RectControl::Constructor));
         // After Control's Close and Open, in index order.
         for (const char* name :
-             {"ConstructContextualMenu", "ContextualMenuAction", "DragEnter", "DragExit", "DragOver", "DropObject",
-              "KeyDown", "KeyUp", "MouseDown", "MouseEnter", "MouseExit", "MouseMove", "MouseUp"})
-            t->events.push_back({name, {}});
+            { "ConstructContextualMenu", "ContextualMenuAction", "DragEnter", "DragExit", "DragOver", "DropObject",
+                "KeyDown", "KeyUp", "MouseDown", "MouseEnter", "MouseExit", "MouseMove", "MouseUp" })
+            t->events.push_back({ name, {} });
         assert(t->events.size() == rect_control_events::Count);
         assert(t->EventIndex("MouseUp") == rect_control_events::MouseUp);
         RegisterRectControlProperties(t);

@@ -94,7 +94,7 @@ public:
     // True when the control is visible and enabled.
     bool IsActive() const;
     // Acts as a click of the user would.
-    virtual void Press() {}
+    virtual void Press() { }
 
     static const ClassTable* __Lookup();
 
@@ -103,7 +103,7 @@ protected:
     // ownership).
     virtual QWidget* CreateWidget(QWidget* parent) = 0;
     // Applies the subclass's own values to the new widget.
-    virtual void ApplyAll() {}
+    virtual void ApplyAll() { }
     // The focus policy the widget has while it is a Tab stop.
     virtual Qt::FocusPolicy TabStopFocusPolicy() const { return naturalFocusPolicy_; }
     // Re-applies TabStop, for subclasses whose values change the focus

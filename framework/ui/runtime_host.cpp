@@ -54,12 +54,12 @@ QtMessageHandler previousHandler = nullptr;
 void HoldStartupMessage(QtMsgType type, const QMessageLogContext& context, const QString& text)
 {
     if (type == QtFatalMsg) {
-        std::fprintf(stderr, "%s: cannot open a display (is DISPLAY or WAYLAND_DISPLAY set to a running one?)\n",
-                     ProgramName());
+        std::fprintf(
+            stderr, "%s: cannot open a display (is DISPLAY or WAYLAND_DISPLAY set to a running one?)\n", ProgramName());
         std::fflush(stderr);
         std::_Exit(1);
     }
-    heldMessages->push_back({type, QByteArray(context.category), text});
+    heldMessages->push_back({ type, QByteArray(context.category), text });
 }
 
 std::unique_ptr<QApplication> MakeApplication()
@@ -67,7 +67,7 @@ std::unique_ptr<QApplication> MakeApplication()
     // The program reads no command line: Qt sees only the program's name.
     static int argc = 1;
     static char name[] = "password-generator";
-    static char* argv[] = {name, nullptr};
+    static char* argv[] = { name, nullptr };
 
     std::vector<HeldMessage> held;
     heldMessages = &held;
@@ -182,12 +182,12 @@ void RuntimeUnhandledException(const Ref<Object>& exception)
     TraceCall(
         "RuntimeUnhandledException", [&] { return exception ? DescribeException(*exception) : std::string("nil"); });
     std::fprintf(stderr, "%s: unhandled exception: %s\n", ProgramName(),
-                 exception ? DescribeException(*exception).c_str() : "nil");
+        exception ? DescribeException(*exception).c_str() : "nil");
     std::fflush(stderr);
     State().failureReported = true;
 }
 
-void RuntimeBackgroundTask() {}
+void RuntimeBackgroundTask() { }
 
 std::int32_t RuntimeExit()
 {
@@ -212,9 +212,8 @@ void RunProgramCode(const std::function<void()>& code)
     Ref<Object> failure;
     try {
         if (state.exceptionHelper) {
-            const RoutineEntry trampoline = [](Ptr argument) {
-                (*static_cast<const std::function<void()>*>(argument))();
-            };
+            const RoutineEntry trampoline
+                = [](Ptr argument) { (*static_cast<const std::function<void()>*>(argument))(); };
             failure = state.exceptionHelper(trampoline, const_cast<std::function<void()>*>(&code));
         } else {
             code();

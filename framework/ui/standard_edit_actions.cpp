@@ -37,8 +37,7 @@ bool ClipboardHasText()
     return data && data->hasText();
 }
 
-template <class Edit>
-bool AvailableIn(const Edit& edit, EditAction action)
+template <class Edit> bool AvailableIn(const Edit& edit, EditAction action)
 {
     const bool hasSelection = edit.textCursor().hasSelection();
     const bool editable = !edit.isReadOnly();
@@ -60,8 +59,7 @@ bool AvailableIn(const Edit& edit, EditAction action)
     return false;
 }
 
-template <class Edit>
-void RunIn(Edit& edit, EditAction action)
+template <class Edit> void RunIn(Edit& edit, EditAction action)
 {
     switch (action) {
     case EditAction::Undo:

@@ -55,8 +55,8 @@ void TextStyle::SetTextSize(double value)
 void TextStyle::SetTextUnit(FontUnit value)
 {
     if (static_cast<std::uint8_t>(value) > static_cast<std::uint8_t>(FontUnit::Millimeter))
-        RaiseRuntimeException(String("TextUnit: " + std::to_string(static_cast<int>(value)) +
-                                     " is not a font unit (0 to 4)"));
+        RaiseRuntimeException(
+            String("TextUnit: " + std::to_string(static_cast<int>(value)) + " is not a font unit (0 to 4)"));
     textUnit_ = value;
     ApplyFont();
 }
@@ -65,7 +65,7 @@ QFont TextStyle::Font() const
 {
     QFont font = QGuiApplication::font();
     if (!IsSystemFont(textFont_))
-        font.setFamilies({ToQString(textFont_)});
+        font.setFamilies({ ToQString(textFont_) });
     font.setBold(bold_);
     font.setItalic(italic_);
     font.setUnderline(underline_);

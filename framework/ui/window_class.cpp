@@ -9,8 +9,8 @@
 namespace fw {
 
 template <class T>
-static void AddWindowProperty(ClassTable* table, const char* name, PropertyType type, T (Window::*get)() const,
-                              void (Window::*set)(T))
+static void AddWindowProperty(
+    ClassTable* table, const char* name, PropertyType type, T (Window::*get)() const, void (Window::*set)(T))
 {
     table->AddProperty(
         name, type, [get](const Object& o) { return Value((static_cast<const Window&>(o).*get)()); },
@@ -84,8 +84,7 @@ const ClassTable* Window::__Lookup()
         m->Append(MakeEntry("FocusPrevious", "()", &W::FocusPrevious));
         m->Append(MakeEntry("Hide", "()", &W::Hide));
         m->Append(MakeEntry("Invalidate", "(Boolean)", static_cast<void (W::*)(bool)>(&W::Invalidate)));
-        m->Append(MakeEntry(
-            "Invalidate", "(Int32, Int32, Int32, Int32, Boolean)",
+        m->Append(MakeEntry("Invalidate", "(Int32, Int32, Int32, Int32, Boolean)",
             static_cast<void (W::*)(std::int32_t, std::int32_t, std::int32_t, std::int32_t, bool)>(&W::Invalidate)));
         m->Append(MakeEntry("Maximize", "()", &W::Maximize));
         m->Append(MakeEntry("Minimize", "()", &W::Minimize));
@@ -108,19 +107,18 @@ const ClassTable* Window::__Lookup()
         m->Append(MakeEntry("_DependencyList", "()", &W::_DependencyList));
         m->Append(MakeEntry("_Move", "(Int32, Int32, Int32, Int32)", &W::_Move));
         // The class travels as a pointer-sized value.
-        m->Append(MethodEntry{"__New", "(Ptr) as Object", [](Object& self, std::span<const Value> arguments) {
-                                  const auto* controlClass = static_cast<const ClassTable*>(std::get<Ptr>(arguments[0]));
-                                  return Value(dynamic_cast<W&>(self).__New(controlClass));
-                              }});
+        m->Append(MethodEntry { "__New", "(Ptr) as Object", [](Object& self, std::span<const Value> arguments) {
+                                   const auto* controlClass
+                                       = static_cast<const ClassTable*>(std::get<Ptr>(arguments[0]));
+                                   return Value(dynamic_cast<W&>(self).__New(controlClass));
+                               } });
         assert(m->Size() == MethodCount);
-        for (const char* name :
-             {"Activate",  "AddMenuHandlers", "CancelClose", "Close",      "ConstructContextualMenu",
-              "ContentsChanged", "ContextualMenuAction", "CreateControls", "Deactivate", "DragEnter",
-              "DragExit",  "DragOver",  "DropObject", "EnableMenuItems", "KeyDown",   "KeyUp",
-              "Layout",    "Maximize",  "Minimize",   "MouseDown",  "MouseDrag", "MouseEnter",
-              "MouseExit", "MouseMove", "MouseUp",    "MouseWheel", "Moved",     "Open",
-              "Paint",     "Resized",   "Resizing",   "Restore",    "SetupBindings"})
-            t->events.push_back({name, {}});
+        for (const char* name : { "Activate", "AddMenuHandlers", "CancelClose", "Close", "ConstructContextualMenu",
+                 "ContentsChanged", "ContextualMenuAction", "CreateControls", "Deactivate", "DragEnter", "DragExit",
+                 "DragOver", "DropObject", "EnableMenuItems", "KeyDown", "KeyUp", "Layout", "Maximize", "Minimize",
+                 "MouseDown", "MouseDrag", "MouseEnter", "MouseExit", "MouseMove", "MouseUp", "MouseWheel", "Moved",
+                 "Open", "Paint", "Resized", "Resizing", "Restore", "SetupBindings" })
+            t->events.push_back({ name, {} });
         assert(t->events.size() == static_cast<std::size_t>(Event::EventCount));
         RegisterWindowProperties(t);
         return t;

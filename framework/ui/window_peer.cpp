@@ -7,7 +7,9 @@
 
 namespace fw {
 
-WindowPeer::WindowPeer(Window& window) : window_(window), content_(new QWidget(this))
+WindowPeer::WindowPeer(Window& window)
+    : window_(window)
+    , content_(new QWidget(this))
 {
     setCentralWidget(content_);
     content_->setObjectName("content");

@@ -19,7 +19,7 @@ struct MidCase {
     const char* expected;
 };
 
-class MidTest : public ::testing::TestWithParam<MidCase> {};
+class MidTest : public ::testing::TestWithParam<MidCase> { };
 
 TEST_P(MidTest, GivesThePieceCountedFromOne)
 {
@@ -28,19 +28,14 @@ TEST_P(MidTest, GivesThePieceCountedFromOne)
 }
 
 INSTANTIATE_TEST_SUITE_P(Positions, MidTest,
-                         ::testing::Values(MidCase{"first", "abcdef", 1, 1, "a"},
-                                           MidCase{"last", "abcdef", 6, 1, "f"},
-                                           MidCase{"pastEnd", "abcdef", 7, 1, ""},
-                                           MidCase{"zeroStartHoldsNothing", "abcdef", 0, 1, ""},
-                                           MidCase{"zeroStartGivesOneLess", "abcdef", 0, 4, "abc"},
-                                           MidCase{"negativeStart", "abcdef", -2, 5, "ab"},
-                                           MidCase{"lengthRunsPastEnd", "abcdef", 0, 201, "abcdef"},
-                                           MidCase{"middle", "abcdef", 3, 2, "cd"},
-                                           MidCase{"zeroLength", "abcdef", 2, 0, ""},
-                                           MidCase{"negativeLength", "abcdef", 2, -1, ""},
-                                           MidCase{"multiByteCharacters", "\xC3\xA9t\xC3\xA9", 3, 1, "\xC3\xA9"},
-                                           MidCase{"hugeLength", "abc", 2, 2147483647, "bc"}),
-                         [](const auto& info) { return std::string(info.param.name); });
+    ::testing::Values(MidCase { "first", "abcdef", 1, 1, "a" }, MidCase { "last", "abcdef", 6, 1, "f" },
+        MidCase { "pastEnd", "abcdef", 7, 1, "" }, MidCase { "zeroStartHoldsNothing", "abcdef", 0, 1, "" },
+        MidCase { "zeroStartGivesOneLess", "abcdef", 0, 4, "abc" }, MidCase { "negativeStart", "abcdef", -2, 5, "ab" },
+        MidCase { "lengthRunsPastEnd", "abcdef", 0, 201, "abcdef" }, MidCase { "middle", "abcdef", 3, 2, "cd" },
+        MidCase { "zeroLength", "abcdef", 2, 0, "" }, MidCase { "negativeLength", "abcdef", 2, -1, "" },
+        MidCase { "multiByteCharacters", "\xC3\xA9t\xC3\xA9", 3, 1, "\xC3\xA9" },
+        MidCase { "hugeLength", "abc", 2, 2147483647, "bc" }),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(LenTest, CountsCharactersNotBytes)
 {
