@@ -1,3 +1,4 @@
+#include "row_name.h"
 #include "runtime/class_table.h"
 #include "runtime/exception.h"
 #include "services/random.h"
@@ -13,6 +14,7 @@ struct CastCase {
     const char* name;
     const ClassTable* (*objectClass)(); // nullptr for nil
     const char* raised; // the IllegalCastException's message, or nullptr
+    friend void PrintTo(const CastCase& row, std::ostream* os) { *os << row.name; }
 };
 
 class CastTest : public ::testing::TestWithParam<CastCase> { };
@@ -40,7 +42,7 @@ INSTANTIATE_TEST_SUITE_P(Objects, CastTest,
         CastCase { "ofTheClass", &RuntimeException::__Lookup, nullptr },
         CastCase { "ofASubclass", &NilObjectException::__Lookup, nullptr },
         CastCase { "ofAnotherClass", &Random::__Lookup, "cannot cast an object of class Random to RuntimeException" }),
-    [](const auto& info) { return std::string(info.param.name); });
+    RowName);
 
 } // namespace
 } // namespace fw

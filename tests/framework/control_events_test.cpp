@@ -2,6 +2,7 @@
 // their events once, with the control already showing the result; values
 // set from code raise nothing.
 #include "control_fixture.h"
+#include "row_name.h"
 
 #include "ui/check_box.h"
 #include "ui/push_button.h"
@@ -54,6 +55,7 @@ struct CheckClickCase {
     const char* name;
     std::int32_t start;
     std::vector<std::int32_t> afterEachClick;
+    friend void PrintTo(const CheckClickCase& row, std::ostream* os) { *os << row.name; }
 };
 
 class CheckBoxClickTest : public ControlsTest, public ::testing::WithParamInterface<CheckClickCase> { };
@@ -115,6 +117,7 @@ struct SliderKeyCase {
     const char* name;
     Qt::Key key;
     std::int32_t expected;
+    friend void PrintTo(const SliderKeyCase& row, std::ostream* os) { *os << row.name; }
 };
 
 class SliderKeyTest : public ControlsTest, public ::testing::WithParamInterface<SliderKeyCase> { };
@@ -141,6 +144,7 @@ struct SliderDragCase {
     const char* name;
     bool liveScroll;
     std::vector<std::int32_t> reported;
+    friend void PrintTo(const SliderDragCase& row, std::ostream* os) { *os << row.name; }
 };
 
 class SliderDragTest : public ControlsTest, public ::testing::WithParamInterface<SliderDragCase> { };

@@ -3,6 +3,7 @@
 // controls are made the way the program makes them.
 #pragma once
 
+#include "row_name.h"
 #include "runtime/class_table.h"
 #include "runtime/delegate.h"
 #include "runtime/thunk.h"
@@ -107,13 +108,12 @@ inline std::ostream& operator<<(std::ostream& out, Order order)
     return out << (order == Order::SetThenConstruct ? "set then construct" : "construct then set");
 }
 
-// Test names: a row's name, and for a row run in both orders, the order too.
-inline constexpr auto RowName = [](const auto& info) { return std::string(info.param.name); };
+// A row run in both orders is named after the order too.
+inline std::string NameOfRow(Order order)
+{
+    return order == Order::SetThenConstruct ? "beforeConstructor" : "afterConstructor";
+}
 inline const auto BothOrders = ::testing::Values(Order::SetThenConstruct, Order::ConstructThenSet);
-inline constexpr auto OrderedRowName = [](const auto& info) {
-    const bool before = std::get<1>(info.param) == Order::SetThenConstruct;
-    return std::string(std::get<0>(info.param).name) + (before ? "_beforeConstructor" : "_afterConstructor");
-};
 
 // A name that no control of the process has had yet.
 inline String NextControlName()

@@ -1,6 +1,7 @@
 // The control classes' tables and properties: the events in index order,
 // records reaching the widgets, and values a property cannot hold.
 #include "control_fixture.h"
+#include "row_name.h"
 
 #include "runtime/exception.h"
 #include "ui/check_box.h"
@@ -29,6 +30,7 @@ struct EventTableCase {
     const char* event;
     int index;
     std::size_t size;
+    friend void PrintTo(const EventTableCase& row, std::ostream* os) { *os << row.name; }
 };
 
 class EventTableTest : public ::testing::TestWithParam<EventTableCase> { };
@@ -65,6 +67,7 @@ struct RecordCase {
     Ref<RectControl> (*make)(Window& window, Order order, const String& record);
     Record record;
     void (*check)(QWidget& widget);
+    friend void PrintTo(const RecordCase& row, std::ostream* os) { *os << row.name; }
 };
 
 template <class K> Ref<RectControl> NewWithRecord(Window& window, Order order, const String& record)
@@ -205,7 +208,7 @@ TEST_P(RecordTest, ReachesTheWidgetWhetherSetBeforeOrAfterTheConstructor)
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Records, RecordTest, ::testing::Combine(::testing::ValuesIn(RecordCases()), BothOrders), OrderedRowName);
+    Records, RecordTest, ::testing::Combine(::testing::ValuesIn(RecordCases()), BothOrders), RowName);
 
 // A value the property cannot hold, and what the widget shows of it.
 struct BadValueCase {
@@ -214,6 +217,7 @@ struct BadValueCase {
     const char* property;
     void (*set)(RectControl& control);
     double (*shown)(QWidget& widget);
+    friend void PrintTo(const BadValueCase& row, std::ostream* os) { *os << row.name; }
 };
 
 class BadValueTest : public ControlsTest, public ::testing::WithParamInterface<BadValueCase> { };

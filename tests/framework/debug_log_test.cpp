@@ -1,3 +1,4 @@
+#include "row_name.h"
 #include "services/system.h"
 
 #include "runtime/class_table.h"
@@ -22,10 +23,10 @@ struct DebugLogCase {
     const char* rules; // Qt logging rules, one a line
     const char* line;
     const char* expectedStderr;
+    friend void PrintTo(const DebugLogCase& row, std::ostream* os) { *os << row.name; }
 };
 
 // Failures name the row.
-void PrintTo(const DebugLogCase& c, std::ostream* os) { *os << c.name; }
 
 class DebugLogTest : public StderrCapture, public ::testing::WithParamInterface<DebugLogCase> { };
 
@@ -50,7 +51,7 @@ INSTANTIATE_TEST_SUITE_P(Rules, DebugLogTest,
             "switchedOnThenOff", "framework.debuglog.debug=true\nframework.debuglog.debug=false", "12picked", "" },
         DebugLogCase { "infoLevelOnly", "framework.debuglog.info=true", "12picked", "" },
         DebugLogCase { "otherCategoryOn", "framework.other.debug=true", "12picked", "" }),
-    [](const auto& info) { return std::string(info.param.name); });
+    RowName);
 
 TEST_F(StderrCapture, LinesFollowEachOtherWithNothingBetween)
 {

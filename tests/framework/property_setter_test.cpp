@@ -1,3 +1,4 @@
+#include "row_name.h"
 #include "ui/property_setter.h"
 
 #include "runtime/class_table.h"
@@ -163,6 +164,7 @@ struct MalformedCase {
     std::string record;
     std::size_t offset; // the offset the message names
     std::string mentioned; // the property or bad name, as the message quotes it
+    friend void PrintTo(const MalformedCase& row, std::ostream* os) { *os << row.name; }
 };
 
 class MalformedRecordTest : public ::testing::TestWithParam<MalformedCase> { };
@@ -219,7 +221,7 @@ INSTANTIATE_TEST_SUITE_P(Records, MalformedRecordTest,
             kAfterGoodItem + 6, "\"Ratio\"" },
         MalformedCase {
             "readOnlyProperty", ChildClass, kGoodItem + Item("Revision", Int(1)), kAfterGoodItem, "\"Revision\"" }),
-    [](const auto& info) { return std::string(info.param.name); });
+    RowName);
 
 class PropertySetterTest : public ::testing::Test {
 protected:
@@ -347,6 +349,7 @@ struct Int32Case {
     const char* name;
     std::string bytes;
     std::int32_t expected;
+    friend void PrintTo(const Int32Case& row, std::ostream* os) { *os << row.name; }
 };
 
 class Int32ValueTest : public ::testing::TestWithParam<Int32Case> { };
@@ -366,7 +369,7 @@ INSTANTIATE_TEST_SUITE_P(Values, Int32ValueTest,
         Int32Case { "minusOne", std::string("\xFF\xFF\xFF\xFF", 4), -1 },
         Int32Case { "highByteLast", std::string("\x00\x00\x00\x95", 4), 149 },
         Int32Case { "bytesInOrder", std::string("\x00\x00\x7D\x00", 4), 32000 }),
-    [](const auto& info) { return std::string(info.param.name); });
+    RowName);
 
 } // namespace
 } // namespace fw

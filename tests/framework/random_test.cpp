@@ -1,3 +1,4 @@
+#include "row_name.h"
 #include "services/random.h"
 #include "services/random_testing.h"
 
@@ -63,10 +64,10 @@ struct RangeCase {
     std::int32_t min;
     std::int32_t max;
     std::uint32_t bound; // what the source is asked for; 0 means 2^32
+    friend void PrintTo(const RangeCase& row, std::ostream* os) { *os << row.name; }
 };
 
 // Failures name the row.
-void PrintTo(const RangeCase& c, std::ostream* os) { *os << c.name; }
 
 // The bound of the last draw, seen by the sources below.
 std::uint32_t lastBound = 1;
@@ -127,7 +128,7 @@ INSTANTIATE_TEST_SUITE_P(Ranges, RandomRangeTest,
         RangeCase { "nonNegativeHalf", 0, kInt32Max, 0x80000000u },
         RangeCase { "allButOne", kInt32Min, kInt32Max - 1, 0xFFFFFFFFu },
         RangeCase { "whole32BitRange", kInt32Min, kInt32Max, 0 }),
-    [](const auto& info) { return std::string(info.param.name); });
+    RowName);
 
 // --- Bad bounds ---------------------------------------------------------------
 
@@ -135,10 +136,10 @@ struct BadBoundsCase {
     const char* name;
     std::int32_t min;
     std::int32_t max;
+    friend void PrintTo(const BadBoundsCase& row, std::ostream* os) { *os << row.name; }
 };
 
 // Failures name the row.
-void PrintTo(const BadBoundsCase& c, std::ostream* os) { *os << c.name; }
 
 class RandomBadBoundsTest : public ::testing::TestWithParam<BadBoundsCase> { };
 
@@ -160,7 +161,7 @@ TEST_P(RandomBadBoundsTest, MaximumBelowMinimumRaisesNamingBoth)
 INSTANTIATE_TEST_SUITE_P(BadBounds, RandomBadBoundsTest,
     ::testing::Values(BadBoundsCase { "byOne", 5, 4 }, BadBoundsCase { "negative", -1, -2 },
         BadBoundsCase { "extremes", kInt32Max, kInt32Min }),
-    [](const auto& info) { return std::string(info.param.name); });
+    RowName);
 
 TEST(ScopedRandomSourceTest, RestoresThePreviousSourceWhenItEnds)
 {
@@ -255,10 +256,10 @@ TEST(RandomUniformityTest, PickIndexCountsFitEqualChances)
 struct BiasedSourceCase {
     const char* name;
     RandomSource source;
+    friend void PrintTo(const BiasedSourceCase& row, std::ostream* os) { *os << row.name; }
 };
 
 // Failures name the row.
-void PrintTo(const BiasedSourceCase& c, std::ostream* os) { *os << c.name; }
 
 class RandomBiasTest : public ::testing::TestWithParam<BiasedSourceCase> { };
 
@@ -282,7 +283,7 @@ INSTANTIATE_TEST_SUITE_P(BiasedSources, RandomBiasTest,
                 const std::uint32_t draw = arc4random_uniform(bound + 1);
                 return draw == bound ? 0 : draw;
             } }),
-    [](const auto& info) { return std::string(info.param.name); });
+    RowName);
 
 } // namespace
 } // namespace fw

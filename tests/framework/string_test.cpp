@@ -1,3 +1,4 @@
+#include "row_name.h"
 #include "text/string.h"
 
 #include "runtime/trace.h"
@@ -17,6 +18,7 @@ struct MidCase {
     std::int32_t start;
     std::int32_t length;
     const char* expected;
+    friend void PrintTo(const MidCase& row, std::ostream* os) { *os << row.name; }
 };
 
 class MidTest : public ::testing::TestWithParam<MidCase> { };
@@ -35,7 +37,7 @@ INSTANTIATE_TEST_SUITE_P(Positions, MidTest,
         MidCase { "zeroLength", "abcdef", 2, 0, "" }, MidCase { "negativeLength", "abcdef", 2, -1, "" },
         MidCase { "multiByteCharacters", "\xC3\xA9t\xC3\xA9", 3, 1, "\xC3\xA9" },
         MidCase { "hugeLength", "abc", 2, 2147483647, "bc" }),
-    [](const auto& info) { return std::string(info.param.name); });
+    RowName);
 
 TEST(LenTest, CountsCharactersNotBytes)
 {
@@ -55,6 +57,7 @@ struct MadeCase {
     std::int32_t start;
     std::int32_t length;
     const char* piece;
+    friend void PrintTo(const MadeCase& row, std::ostream* os) { *os << row.name; }
 };
 
 class MadeStringTest : public ::testing::TestWithParam<MadeCase> { };
@@ -98,7 +101,7 @@ INSTANTIATE_TEST_SUITE_P(Makers, MadeStringTest,
         MadeCase {
             "multiByteAcrossTheEighthByte", [] { return String("abcdefg\xC3\xA9xyzuvw"); }, 14, 8, 2, "\xC3\xA9x" },
         MadeCase { "longAscii", [] { return String("abcdefghijklmnopq"); }, 17, 16, 5, "pq" }),
-    [](const auto& info) { return std::string(info.param.name); });
+    RowName);
 
 TEST(MidTest, RecordsItsStartAndLength)
 {

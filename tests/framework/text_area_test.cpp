@@ -1,6 +1,7 @@
 // The text area: selection in characters, paragraph format, Return, and
 // copies of its selection marked secret on the clipboard.
 #include "control_fixture.h"
+#include "row_name.h"
 
 #include "ui/push_button.h"
 #include "ui/secret_mime_data.h"
@@ -26,6 +27,7 @@ struct SelectionCase {
     const char* selected;
     std::int32_t selStart;
     std::int32_t selLength;
+    friend void PrintTo(const SelectionCase& row, std::ostream* os) { *os << row.name; }
 };
 
 class SelectionTest : public ControlsTest, public ::testing::WithParamInterface<std::tuple<SelectionCase, Order>> { };
@@ -59,7 +61,7 @@ INSTANTIATE_TEST_SUITE_P(Selections, SelectionTest,
                                "b",
                                1, 2 }),
         BothOrders),
-    OrderedRowName);
+    RowName);
 
 TEST_F(ControlsTest, ParagraphFormatCoversTextSetLaterAndCannotBeUndone)
 {
@@ -84,6 +86,7 @@ struct NewLineCase {
     bool multiLine;
     const char* text;
     std::size_t defaultPresses;
+    friend void PrintTo(const NewLineCase& row, std::ostream* os) { *os << row.name; }
 };
 
 class NewLineTest : public ControlsTest, public ::testing::WithParamInterface<NewLineCase> { };
@@ -114,6 +117,7 @@ struct CopyCase {
     const char* name;
     void (*copy)(QTextEdit& area);
     const char* textAfter;
+    friend void PrintTo(const CopyCase& row, std::ostream* os) { *os << row.name; }
 };
 
 class TextAreaCopyTest : public ControlsTest, public ::testing::WithParamInterface<CopyCase> { };

@@ -3,6 +3,7 @@
 #include "app.h"
 #include "main_window.h"
 #include "menu_bar.h"
+#include "row_name.h"
 
 #include "runtime/class_table.h"
 
@@ -61,6 +62,7 @@ struct ClassCase {
     // Introspection: the entries in order, and the one marked Hidden.
     std::vector<std::string> introspected;
     std::string hidden;
+    friend void PrintTo(const ClassCase& row, std::ostream* os) { *os << row.name; }
 };
 
 class ClassTableTest : public ::testing::TestWithParam<ClassCase> { };
@@ -153,7 +155,7 @@ INSTANTIATE_TEST_SUITE_P(Classes, ClassTableTest,
         ClassCase { "MainMenuBar", &MainMenuBar::__Lookup, &fw::MenuBar::__Lookup, "MainMenuBar.MainMenuBar",
             { "Constructor" }, { "Untitled0 ()", "Untitled1 ()" }, {}, { "Untitled0", "Untitled1", "Constructor" },
             "" }),
-    [](const auto& info) { return std::string(info.param.name); });
+    RowName);
 
 } // namespace
 } // namespace pwgen

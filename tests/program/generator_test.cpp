@@ -2,6 +2,7 @@
 // length and characters, the debug log of the picks, the clipboard, and the
 // distribution of the picks.
 #include "program_fixture.h"
+#include "row_name.h"
 
 #include "../support/stderr_capture.h"
 #include "services/random_testing.h"
@@ -54,6 +55,7 @@ struct BoxesCase {
     bool numbers;
     bool symbols;
     std::int32_t length;
+    friend void PrintTo(const BoxesCase& row, std::ostream* os) { *os << row.name; }
 };
 
 class ValidLettersTest : public ProgramTest, public ::testing::WithParamInterface<BoxesCase> { };
@@ -79,7 +81,7 @@ INSTANTIATE_TEST_SUITE_P(Boxes, ValidLettersTest,
         BoxesCase { "numbers", false, true, false, 36 }, BoxesCase { "symbols", false, false, true, 43 },
         BoxesCase { "capsNumbers", true, true, false, 62 }, BoxesCase { "capsSymbols", true, false, true, 69 },
         BoxesCase { "numbersSymbols", false, true, true, 53 }, BoxesCase { "all", true, true, true, 79 }),
-    [](const auto& info) { return std::string(info.param.name); });
+    RowName);
 
 using GeneratorTest = ProgramTest;
 
@@ -142,6 +144,7 @@ struct DebugLogCase {
     const char* name;
     const char* rules;
     bool logged;
+    friend void PrintTo(const DebugLogCase& row, std::ostream* os) { *os << row.name; }
 };
 
 class PickLogTest : public ProgramTest, public ::testing::WithParamInterface<DebugLogCase> { };
@@ -173,7 +176,7 @@ TEST_P(PickLogTest, LogsEveryPickIndexOnlyWhenTheCategoryIsOn)
 
 INSTANTIATE_TEST_SUITE_P(Rules, PickLogTest,
     ::testing::Values(DebugLogCase { "off", "", false }, DebugLogCase { "on", "framework.debuglog.debug=true", true }),
-    [](const auto& info) { return std::string(info.param.name); });
+    RowName);
 
 // The draws a test source made, in order.
 std::vector<std::uint32_t> drawn;
@@ -187,6 +190,7 @@ std::uint32_t Recorded(std::uint32_t draw)
 struct SourceCase {
     const char* name;
     fw::RandomSource source;
+    friend void PrintTo(const SourceCase& row, std::ostream* os) { *os << row.name; }
 };
 
 class ControlledSourceTest : public ProgramTest, public ::testing::WithParamInterface<SourceCase> { };
@@ -217,7 +221,7 @@ INSTANTIATE_TEST_SUITE_P(Sources, ControlledSourceTest,
         SourceCase { "highest", [](std::uint32_t bound) { return Recorded(bound - 1); } },
         SourceCase { "counting",
             [](std::uint32_t bound) { return Recorded(static_cast<std::uint32_t>(drawn.size()) % bound); } }),
-    [](const auto& info) { return std::string(info.param.name); });
+    RowName);
 
 // The upper-tail quantile of the standard normal distribution for `p`.
 double NormalQuantile(double p)
@@ -299,7 +303,7 @@ INSTANTIATE_TEST_SUITE_P(Sources, BiasedSourceTest,
         // One draw in 200 is the first offset, whatever the generator says.
         SourceCase { "oneFavoured",
             [](std::uint32_t bound) { return arc4random_uniform(200) == 0 ? 0u : arc4random_uniform(bound); } }),
-    [](const auto& info) { return std::string(info.param.name); });
+    RowName);
 
 } // namespace
 } // namespace pwgen

@@ -1,6 +1,7 @@
 // The menu bar: its tree and shortcuts, the one global instance, and the
 // window's accessors of its items.
 #include "program_fixture.h"
+#include "row_name.h"
 
 #include "runtime/exception.h"
 
@@ -132,6 +133,7 @@ struct AccessorCase {
     const char* name;
     Ref<fw::MenuItem> (*get)(Window1&);
     const fw::ClassTable* (*itemClass)();
+    friend void PrintTo(const AccessorCase& row, std::ostream* os) { *os << row.name; }
 };
 
 class MenuItemAccessorTest : public ProgramTest, public ::testing::WithParamInterface<AccessorCase> { };
@@ -181,7 +183,7 @@ INSTANTIATE_TEST_SUITE_P(Items, MenuItemAccessorTest,
         AccessorCase { "EditUndo", [](Window1& w) { return w.EditUndo(); }, PlainItem },
         AccessorCase { "FileMenu", [](Window1& w) { return w.FileMenu(); }, PlainItem },
         AccessorCase { "FileQuit", [](Window1& w) { return Ref<fw::MenuItem>(w.FileQuit()); }, QuitItem }),
-    [](const auto& info) { return std::string(info.param.name); });
+    RowName);
 
 } // namespace
 } // namespace pwgen

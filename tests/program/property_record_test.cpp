@@ -1,4 +1,5 @@
 #include "property_record.h"
+#include "row_name.h"
 
 #include "runtime/class_table.h"
 #include "ui/property_setter.h"
@@ -69,6 +70,7 @@ struct RecordCase {
     std::span<const RecordField> (*items)();
     std::size_t length;
     std::size_t itemCount;
+    friend void PrintTo(const RecordCase& row, std::ostream* os) { *os << row.name; }
 };
 
 class EightRecordsTest : public ::testing::TestWithParam<RecordCase> { };
@@ -118,7 +120,7 @@ INSTANTIATE_TEST_SUITE_P(Records, EightRecordsTest,
         RecordCase { "PassSize", PassSizeRecord, PassSizeRecordItems, 297, 25 },
         RecordCase { "Label1", Label1Record, Label1RecordItems, 367, 30 },
         RecordCase { "TextArea1", TextArea1Record, TextArea1RecordItems, 496, 40 }),
-    [](const auto& info) { return std::string(info.param.name); });
+    RowName);
 
 enum class Where { Inside, AtTheEnd };
 
@@ -127,6 +129,7 @@ struct BytesCase {
     const fw::String& (*record)();
     std::string bytes;
     Where where;
+    friend void PrintTo(const BytesCase& row, std::ostream* os) { *os << row.name; }
 };
 
 class RecordBytesTest : public ::testing::TestWithParam<BytesCase> { };
@@ -167,7 +170,7 @@ INSTANTIATE_TEST_SUITE_P(Examples, RecordBytesTest,
             "Name " + Bytes({ 0, 0, 0, 6 }) + "Label1" + "TabStop " + Bytes({ 0x01 }), Where::AtTheEnd },
         BytesCase { "textAreaTextColorBlack", TextArea1Record, "TextColor " + Bytes({ 0, 0, 0 }) + "UseFocusRing ",
             Where::Inside }),
-    [](const auto& info) { return std::string(info.param.name); });
+    RowName);
 
 TEST(WriteRecordTest, WritesNameSpaceAndValueOfEachTypeWithNothingAfter)
 {
@@ -185,6 +188,7 @@ struct FormCase {
     const char* name;
     std::vector<RecordField> items;
     bool wellFormed;
+    friend void PrintTo(const FormCase& row, std::ostream* os) { *os << row.name; }
 };
 
 class IsWellFormedTest : public ::testing::TestWithParam<FormCase> { };
@@ -200,7 +204,7 @@ INSTANTIATE_TEST_SUITE_P(Items, IsWellFormedTest,
         FormCase { "digitInName", { { "Label1", BooleanValue(true) } }, false },
         FormCase { "spaceInName", { { "Tab Stop", BooleanValue(true) } }, false },
         FormCase { "sameNameOtherCase", { { "Width", Int32Value(1) }, { "WIDTH", Int32Value(2) } }, false }),
-    [](const auto& info) { return std::string(info.param.name); });
+    RowName);
 
 } // namespace
 } // namespace pwgen

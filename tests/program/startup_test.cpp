@@ -1,6 +1,7 @@
 // The whole run from main() to its exit status, the exception helper, the
 // global accessors and the class set-ups.
 #include "program_fixture.h"
+#include "row_name.h"
 
 #include "../support/stderr_capture.h"
 
@@ -62,6 +63,7 @@ struct QuitCase {
     void (*quit)();
     const char* quitEntry;
     int status;
+    friend void PrintTo(const QuitCase& row, std::ostream* os) { *os << row.name; }
 };
 
 class WholeRunTest : public ::testing::TestWithParam<QuitCase> { };
@@ -96,7 +98,7 @@ INSTANTIATE_TEST_SUITE_P(Quits, WholeRunTest,
     ::testing::Values(QuitCase { "closeWindow", [] { global::Window1()->TopLevelWidget()->close(); }, "Quit 0", 0 },
         QuitCase { "fileQuit", [] { global::Window1()->FileQuit()->RaiseAction(); }, "QuitMenuAction FileQuit", 0 },
         QuitCase { "quitWithCode", [] { fw::Quit(3); }, "Quit 3", 3 }),
-    [](const auto& info) { return std::string(info.param.name); });
+    RowName);
 
 struct FailureCase {
     const char* name;
@@ -106,6 +108,7 @@ struct FailureCase {
     std::vector<std::string> reached;
     // Prefixes of entries the run must not reach.
     std::vector<std::string> skipped;
+    friend void PrintTo(const FailureCase& row, std::ostream* os) { *os << row.name; }
 };
 
 class FailingRunTest : public ::testing::TestWithParam<FailureCase> { };
@@ -152,7 +155,7 @@ INSTANTIATE_TEST_SUITE_P(Failures, FailingRunTest,
             "openEvent", "Random.InRange", nullptr, { "RuntimeRun", "Random.InRange 1 79" }, { "DebugLog", "Quit" } },
         FailureCase { "generateClick", "Clipboard.Text", [] { ClickOn(*global::Window1()->Generate()); },
             { "RuntimeRun", "Random.InRange 1 79" }, { "Clipboard.Close", "Quit" } }),
-    [](const auto& info) { return std::string(info.param.name); });
+    RowName);
 
 void RaiseArgument(fw::Ptr argument) { fw::Raise(*static_cast<Ref<fw::Object>*>(argument)); }
 
@@ -205,6 +208,7 @@ TEST_F(AccessorTest, EachGlobalGivesOneObjectAndOneWindowIsBuilt)
 struct HeldCase {
     const char* name;
     Ref<fw::Object> (*get)();
+    friend void PrintTo(const HeldCase& row, std::ostream* os) { *os << row.name; }
 };
 
 class RunEndTest : public ProgramTest, public ::testing::WithParamInterface<HeldCase> { };
@@ -224,12 +228,13 @@ INSTANTIATE_TEST_SUITE_P(Objects, RunEndTest,
     ::testing::Values(HeldCase { "App", [] { return Ref<fw::Object>(global::App()); } },
         HeldCase { "Window1", [] { return Ref<fw::Object>(global::Window1()); } },
         HeldCase { "MainMenuBar", [] { return Ref<fw::Object>(global::MainMenuBar()); } }),
-    [](const auto& info) { return std::string(info.param.name); });
+    RowName);
 
 struct SetUpCase {
     const char* name;
     void (*setUp)();
     const fw::ClassTable* (*lookup)();
+    friend void PrintTo(const SetUpCase& row, std::ostream* os) { *os << row.name; }
 };
 
 class ClassSetUpTest : public ::testing::TestWithParam<SetUpCase> { };
@@ -255,7 +260,7 @@ INSTANTIATE_TEST_SUITE_P(Classes, ClassSetUpTest,
     ::testing::Values(SetUpCase { "App", &App::__ctblinit, &App::__Lookup },
         SetUpCase { "Window1", &Window1::__ctblinit, &Window1::__Lookup },
         SetUpCase { "MainMenuBar", &MainMenuBar::__ctblinit, &MainMenuBar::__Lookup }),
-    [](const auto& info) { return std::string(info.param.name); });
+    RowName);
 
 } // namespace
 } // namespace pwgen

@@ -1,6 +1,7 @@
 // Window1 as its construction leaves it, before the application's Open
 // event: the window, its seven controls and how they were built.
 #include "program_fixture.h"
+#include "row_name.h"
 
 #include <QCheckBox>
 #include <QSlider>
@@ -88,6 +89,7 @@ struct ControlCase {
     const fw::ClassTable* (*controlClass)();
     std::int32_t tabIndex;
     QRect geometry;
+    friend void PrintTo(const ControlCase& row, std::ostream* os) { *os << row.name; }
 };
 
 class ControlLayoutTest : public WindowBeforeOpenTest, public ::testing::WithParamInterface<ControlCase> { };
@@ -121,7 +123,7 @@ INSTANTIATE_TEST_SUITE_P(Controls, ControlLayoutTest,
         ControlCase { "PassSize", &fw::Slider::__Lookup, 5, QRect(20, 117, 444, 27) },
         ControlCase { "Label1", &fw::Label::__Lookup, 6, QRect(480, 117, 100, 20) },
         ControlCase { "TextArea1", &fw::TextArea::__Lookup, 7, QRect(20, 20, 444, 89) }),
-    [](const auto& info) { return std::string(info.param.name); });
+    RowName);
 
 } // namespace
 } // namespace pwgen
