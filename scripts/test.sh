@@ -8,6 +8,7 @@ set -euo pipefail
 
 preset="${1:-default}"
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
-"$root/scripts/build.sh" "$preset"
+# Warnings are errors here, as in CI.
+"$root/scripts/build.sh" "$preset" -DPWGEN_WARNINGS_AS_ERRORS=ON
 cd "$root"
 ctest --preset "$preset" -j "$(nproc)"
