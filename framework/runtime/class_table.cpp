@@ -3,9 +3,9 @@
 #include "runtime/exception.h"
 #include "runtime/trace.h"
 
-#include <cassert>
 #include <deque>
 #include <memory>
+#include <string>
 
 namespace fw {
 namespace {
@@ -33,7 +33,7 @@ void MethodTable::Replace(MethodEntry entry)
             return;
         }
     }
-    assert(false && "Replace: no entry of that name and signature");
+    RaiseRuntimeException(String("no method-table entry " + entry.name + " " + entry.signature + " to replace"));
 }
 
 const MethodEntry* MethodTable::Find(std::string_view name) const
@@ -84,13 +84,15 @@ int ClassTable::EventIndex(std::string_view eventName) const
 void ClassTable::BindEvent(std::string_view eventName, Thunk handler)
 {
     const int index = EventIndex(eventName);
-    assert(index >= 0 && "BindEvent: the class has no such event");
+    if (index < 0)
+        RaiseRuntimeException(String("class " + name + " has no event " + std::string(eventName) + " to bind"));
     events[static_cast<std::size_t>(index)].handler = std::move(handler);
 }
 
 const Thunk* ClassTable::EventHandler(int index) const
 {
-    assert(index >= 0 && static_cast<std::size_t>(index) < events.size());
+    if (index < 0 || static_cast<std::size_t>(index) >= events.size())
+        RaiseRuntimeException(String("class " + name + " has no event " + std::to_string(index)));
     const Thunk& handler = events[static_cast<std::size_t>(index)].handler;
     return handler ? &handler : nullptr;
 }
@@ -174,7 +176,8 @@ AttributeTable RuntimeAllocateAttributeTable(std::size_t count)
 
 Ref<Object> RuntimeNewObject(const ClassTable* table)
 {
-    assert(table);
+    if (!table)
+        RaiseNilObjectException("RuntimeNewObject: the class is nil");
     TraceCall("RuntimeNewObject", table->name);
     if (!table->factory)
         RaiseRuntimeException(String("class " + table->name + " cannot be instantiated"));
@@ -192,6 +195,12 @@ void detail::RaiseIllegalCast(const Object& object, const ClassTable* table)
 {
     const std::string from = object.Class() ? object.Class()->name : std::string("an unknown class");
     Raise(MakeRef<IllegalCastException>(String("cannot cast an object of class " + from + " to " + table->name)));
+}
+
+void detail::RaiseClassMismatch(const Object& object, const ClassTable* table)
+{
+    RaiseRuntimeException(String("an object of class " + (object.Class() ? object.Class()->name : std::string("?"))
+        + " is not the C++ class that class " + table->name + " stands for"));
 }
 
 Ref<Object> RuntimeCheckCastObject(const Ref<Object>& object, const ClassTable* table)

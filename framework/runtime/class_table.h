@@ -5,7 +5,6 @@
 #include "runtime/object.h"
 #include "runtime/value.h"
 
-#include <cassert>
 #include <cstddef>
 #include <cstdint>
 #include <functional>
@@ -33,7 +32,8 @@ struct MethodEntry {
 class MethodTable {
 public:
     void Append(MethodEntry entry) { entries_.push_back(std::move(entry)); }
-    // Replaces the first entry of that name and signature; asserts it exists.
+    // Replaces the first entry of that name and signature; raises a
+    // RuntimeException when there is none.
     void Replace(MethodEntry entry);
 
     const std::vector<MethodEntry>& Entries() const noexcept { return entries_; }
@@ -126,6 +126,9 @@ bool RuntimeObjectIsa(const Object* object, const ClassTable* table) noexcept;
 namespace detail {
 // Raises IllegalCastException: `object` is not of the class.
 [[noreturn]] void RaiseIllegalCast(const Object& object, const ClassTable* table);
+// Raises a RuntimeException: `object`'s class table says it is of the class,
+// but its C++ class is not the one that the class table stands for.
+[[noreturn]] void RaiseClassMismatch(const Object& object, const ClassTable* table);
 } // namespace detail
 
 // Nil stays nil; an object of the class (or a subclass) comes back as T; any
@@ -138,7 +141,8 @@ template <class T> Ref<T> RuntimeCheckCast(const Ref<Object>& object, const Clas
         detail::RaiseIllegalCast(*raw, table);
     // An object of exactly T, the common case, needs no search of its bases.
     T* typed = raw && typeid(*raw) == typeid(T) ? static_cast<T*>(raw) : dynamic_cast<T*>(raw);
-    assert((typed || !raw) && "class table and C++ class disagree");
+    if (raw && !typed)
+        detail::RaiseClassMismatch(*raw, table);
     return Ref<T>(typed);
 }
 

@@ -1,5 +1,7 @@
 #include "runtime/thunk.h"
 
+#include <string>
+
 namespace fw {
 
 IntrospectionEntry MakeIntrospectionEntry(const MethodEntry& entry, std::vector<std::string> parameterTypes,
@@ -22,3 +24,13 @@ void RaiseUnsupported(const char* operation)
 }
 
 } // namespace fw
+
+namespace fw::detail {
+
+void RaiseArgumentCount(std::size_t expected, std::size_t given)
+{
+    RaiseRuntimeException(String("a method of " + std::to_string(expected) + " parameters called with "
+        + std::to_string(given) + " arguments"));
+}
+
+} // namespace fw::detail

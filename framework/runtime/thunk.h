@@ -6,7 +6,6 @@
 #include "runtime/class_table.h"
 #include "runtime/exception.h"
 
-#include <cassert>
 #include <tuple>
 #include <type_traits>
 #include <utility>
@@ -45,6 +44,11 @@ template <class T> Value ToValue(T&& result)
         return Value(std::forward<T>(result));
 }
 
+// Raises a RuntimeException: a thunk of `expected` parameters was called
+// with `given` arguments. Checked in every build, since the thunk would read
+// past its arguments.
+[[noreturn]] void RaiseArgumentCount(std::size_t expected, std::size_t given);
+
 template <class C, class R, class... A, std::size_t... I>
 Value CallMember(C& self, R (C::*member)(A...), std::span<const Value> arguments, std::index_sequence<I...>)
 {
@@ -63,7 +67,8 @@ Value CallMember(C& self, R (C::*member)(A...), std::span<const Value> arguments
 template <class C, class R, class... A> Thunk MakeThunk(R (C::*member)(A...))
 {
     return [member](Object& self, std::span<const Value> arguments) -> Value {
-        assert(arguments.size() == sizeof...(A));
+        if (arguments.size() != sizeof...(A))
+            detail::RaiseArgumentCount(sizeof...(A), arguments.size());
         auto* receiver = dynamic_cast<C*>(&self);
         if (!receiver)
             RaiseRuntimeException("method called on an object of the wrong class");
