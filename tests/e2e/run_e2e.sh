@@ -19,7 +19,7 @@ artifacts="$2"
 mkdir -p "$artifacts"
 artifacts="$(realpath "$artifacts")"
 
-for tool in Xvfb openbox xdotool xclip xprop wmctrl import xdpyinfo timeout; do
+for tool in Xvfb openbox xdotool xclip xprop wmctrl import timeout; do
     if ! command -v "$tool" >/dev/null; then
         echo "missing tool: $tool (scripts/install-deps.sh installs it)" >&2
         exit 2
@@ -61,29 +61,18 @@ trap cleanup EXIT
 
 # --- X server and window manager ------------------------------------------
 
+# A private X server: Xvfb takes the first free display number itself and
+# names it on descriptor 4 once it accepts clients.
 start_xvfb() {
-    local n
-    for ((n = 90; n < 190; n++)); do
-        [[ -e /tmp/.X11-unix/X$n || -e /tmp/.X$n-lock ]] && continue
-        Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >"$artifacts/xvfb.log" 2>&1 &
-        xvfb_pid=$!
-        local tries
-        for ((tries = 0; tries < 100; tries++)); do
-            if ! kill -0 "$xvfb_pid" 2>/dev/null; then
-                break # lost the race for this number: try the next one
-            fi
-            if xdpyinfo -display ":$n" >/dev/null 2>&1; then
-                export DISPLAY=":$n"
-                return 0
-            fi
-            sleep 0.1
-        done
-        kill "$xvfb_pid" 2>/dev/null || true
-        wait "$xvfb_pid" 2>/dev/null || true
-        xvfb_pid=""
-    done
-    echo "could not start Xvfb on any display from :90 up" >&2
-    return 1
+    local display
+    exec 4< <(exec Xvfb -displayfd 1 -screen 0 1024x768x24 -nolisten tcp 2>"$artifacts/xvfb.log")
+    xvfb_pid=$!
+    if ! read -r -t 10 display <&4; then
+        echo "Xvfb did not start:" >&2
+        cat "$artifacts/xvfb.log" >&2
+        return 1
+    fi
+    export DISPLAY=":$display"
 }
 
 start_window_manager() {
