@@ -4,6 +4,7 @@
 #include "runtime/class_table.h"
 #include "runtime/delegate.h"
 #include "runtime/exception.h"
+#include "runtime/method_row.h"
 #include "runtime/object.h"
 #include "runtime/runtime.h"
 #include "runtime/thunk.h"

@@ -7,47 +7,41 @@ namespace {
 
 ClassTable* window1Class = nullptr;
 
-struct OwnMethod {
-    MethodEntry entry;
-    std::vector<std::string> parameterTypes;
-    std::string resultType;
-};
-
-std::vector<OwnMethod> OwnMethods()
+std::vector<MethodRow> OwnMethods()
 {
     using W = Window1;
     return {
-        { MakeEntry("Layout", "()", &W::Layout), {}, "" },
-        { MakeEntry("CreateControls", "()", &W::CreateControls), {}, "" },
-        { MakeEntry("_CreateControls0", "()", &W::_CreateControls0), {}, "" },
+        Method("Layout", &W::Layout),
+        Method("CreateControls", &W::CreateControls),
+        Hidden(Method("_CreateControls0", &W::_CreateControls0)),
         // Control accessors, in the order the controls are built.
-        { MakeEntry("Generate", "() as PushButton", &W::Generate), {}, "PushButton" },
-        { MakeEntry("UseCaps", "() as CheckBox", &W::UseCaps), {}, "CheckBox" },
-        { MakeEntry("UseNumbers", "() as CheckBox", &W::UseNumbers), {}, "CheckBox" },
-        { MakeEntry("UseSymbols", "() as CheckBox", &W::UseSymbols), {}, "CheckBox" },
-        { MakeEntry("PassSize", "() as Slider", &W::PassSize), {}, "Slider" },
-        { MakeEntry("Label1", "() as Label", &W::Label1), {}, "Label" },
-        { MakeEntry("TextArea1", "() as TextArea", &W::TextArea1), {}, "TextArea" },
+        Method("Generate", &W::Generate),
+        Method("UseCaps", &W::UseCaps),
+        Method("UseNumbers", &W::UseNumbers),
+        Method("UseSymbols", &W::UseSymbols),
+        Method("PassSize", &W::PassSize),
+        Method("Label1", &W::Label1),
+        Method("TextArea1", &W::TextArea1),
         // Control handlers.
-        { MakeEntry("Generate_Action", "(PushButton)", &W::Generate_Action), { "PushButton" }, "" },
-        { MakeEntry("UseCaps_Action", "(CheckBox)", &W::UseCaps_Action), { "CheckBox" }, "" },
-        { MakeEntry("UseNumbers_Action", "(CheckBox)", &W::UseNumbers_Action), { "CheckBox" }, "" },
-        { MakeEntry("UseSymbols_Action", "(CheckBox)", &W::UseSymbols_Action), { "CheckBox" }, "" },
-        { MakeEntry("PassSize_ValueChanged", "(Slider)", &W::PassSize_ValueChanged), { "Slider" }, "" },
+        Method("Generate_Action", &W::Generate_Action),
+        Method("UseCaps_Action", &W::UseCaps_Action),
+        Method("UseNumbers_Action", &W::UseNumbers_Action),
+        Method("UseSymbols_Action", &W::UseSymbols_Action),
+        Method("PassSize_ValueChanged", &W::PassSize_ValueChanged),
         // Menu-item accessors: the bar's tree from its last menu to its first,
         // each menu before its items, the items from last to first.
-        { MakeEntry("EditMenu", "() as MenuItem", &W::EditMenu), {}, "MenuItem" },
-        { MakeEntry("EditSelectAll", "() as MenuItem", &W::EditSelectAll), {}, "MenuItem" },
-        { MakeEntry("EditSeparator2", "() as MenuItem", &W::EditSeparator2), {}, "MenuItem" },
-        { MakeEntry("EditClear", "() as MenuItem", &W::EditClear), {}, "MenuItem" },
-        { MakeEntry("EditPaste", "() as MenuItem", &W::EditPaste), {}, "MenuItem" },
-        { MakeEntry("EditCopy", "() as MenuItem", &W::EditCopy), {}, "MenuItem" },
-        { MakeEntry("EditCut", "() as MenuItem", &W::EditCut), {}, "MenuItem" },
-        { MakeEntry("EditSeparator1", "() as MenuItem", &W::EditSeparator1), {}, "MenuItem" },
-        { MakeEntry("EditUndo", "() as MenuItem", &W::EditUndo), {}, "MenuItem" },
-        { MakeEntry("FileMenu", "() as MenuItem", &W::FileMenu), {}, "MenuItem" },
-        { MakeEntry("FileQuit", "() as QuitMenuItem", &W::FileQuit), {}, "QuitMenuItem" },
-        { MakeEntry("Event_Close", "()", &W::Event_Close), {}, "" },
+        Method("EditMenu", &W::EditMenu),
+        Method("EditSelectAll", &W::EditSelectAll),
+        Method("EditSeparator2", &W::EditSeparator2),
+        Method("EditClear", &W::EditClear),
+        Method("EditPaste", &W::EditPaste),
+        Method("EditCopy", &W::EditCopy),
+        Method("EditCut", &W::EditCut),
+        Method("EditSeparator1", &W::EditSeparator1),
+        Method("EditUndo", &W::EditUndo),
+        Method("FileMenu", &W::FileMenu),
+        Method("FileQuit", &W::FileQuit),
+        Method("Event_Close", &W::Event_Close),
     };
 }
 
@@ -60,28 +54,15 @@ void Window1::__ctblinit()
 {
     if (window1Class)
         return;
-    const ClassTable* parent = Window::__Lookup();
-    window1Class = RuntimeNewClass(parent);
-    window1Class->name = ClassName;
-    window1Class->instanceSize = parent->instanceSize;
-    window1Class->factory = [] { return Ref<Object>(MakeRef<Window1>()); };
-
-    MethodTable* methods = RuntimeNewVtableFromParent(window1Class);
-    const std::vector<OwnMethod> own = OwnMethods();
+    window1Class = NewClass<Window1>(Window::__Lookup(), ClassName);
+    const std::vector<MethodRow> own = OwnMethods();
     assert(own.size() == OwnMethodCount);
-    for (const OwnMethod& method : own) {
-        methods->Append(method.entry);
-        AttributeTable attributes = PublicScope();
-        if (method.entry.name == "_CreateControls0")
-            attributes.push_back({ "Hidden", std::nullopt });
-        window1Class->introspection.push_back(
-            MakeIntrospectionEntry(method.entry, method.parameterTypes, method.resultType, std::move(attributes)));
-    }
-    assert(methods->Size() == Window::MethodCount + OwnMethodCount);
+    AddOwnMethods(*window1Class, own);
 
-    window1Class->BindEvent("Layout", methods->Find("Layout")->thunk);
-    window1Class->BindEvent("CreateControls", methods->Find("CreateControls")->thunk);
-    window1Class->BindEvent("Close", methods->Find("Event_Close")->thunk);
+    const MethodTable& methods = *window1Class->methods;
+    window1Class->BindEvent("Layout", methods.Find("Layout")->thunk);
+    window1Class->BindEvent("CreateControls", methods.Find("CreateControls")->thunk);
+    window1Class->BindEvent("Close", methods.Find("Event_Close")->thunk);
     window1Class->attributes = PublicScope();
 }
 

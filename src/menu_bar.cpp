@@ -1,6 +1,5 @@
 #include "menu_bar.h"
 
-#include <cassert>
 #include <optional>
 #include <span>
 #include <string_view>
@@ -89,27 +88,15 @@ void MainMenuBar::__ctblinit()
 {
     if (mainMenuBarClass)
         return;
-    const ClassTable* parent = MenuBar::__Lookup();
-    mainMenuBarClass = RuntimeNewClass(parent);
-    mainMenuBarClass->name = ClassName;
-    mainMenuBarClass->instanceSize = parent->instanceSize;
-    mainMenuBarClass->factory = [] { return Ref<Object>(MakeRef<MainMenuBar>()); };
-
+    mainMenuBarClass = NewClass<MainMenuBar>(MenuBar::__Lookup(), ClassName);
     // The bar's entries with its own Constructor in place of the base's, then
     // the two menu builders.
-    MethodTable* methods = RuntimeNewVtableFromParent(mainMenuBarClass);
-    const MethodEntry constructor = MakeEntry("Constructor", "()", &MainMenuBar::Constructor);
-    methods->Replace(constructor);
-    const MethodEntry own[] = {
-        MakeEntry("Untitled0", "()", &MainMenuBar::Untitled0),
-        MakeEntry("Untitled1", "()", &MainMenuBar::Untitled1),
+    const MethodRow own[] = {
+        Method("Untitled0", &MainMenuBar::Untitled0),
+        Method("Untitled1", &MainMenuBar::Untitled1),
+        Method("Constructor", &MainMenuBar::Constructor, Slot::ReplaceParents),
     };
-    for (const MethodEntry& entry : own)
-        methods->Append(entry);
-    assert(methods->Size() == MenuBar::MethodCount + std::size(own));
-
-    for (const MethodEntry& entry : { own[0], own[1], constructor })
-        mainMenuBarClass->introspection.push_back(MakeIntrospectionEntry(entry, {}, "", PublicScope()));
+    AddOwnMethods(*mainMenuBarClass, own);
     mainMenuBarClass->attributes = PublicScope();
 }
 

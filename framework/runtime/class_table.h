@@ -12,7 +12,9 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <type_traits>
 #include <typeinfo>
+#include <utility>
 #include <vector>
 
 namespace fw {
@@ -112,6 +114,12 @@ const ClassTable* ObjectClass();
 // A new class that inherits the parent's events and factory; name, size,
 // methods and the rest are the caller's to fill.
 ClassTable* RuntimeNewClass(const ClassTable* parent);
+// The class set-up's first step for every class: a class table for K, a
+// child of `parent` named `name`, with the parent's events and a method table
+// that starts with the parent's entries. A class that can be made gets a
+// factory for an unconstructed instance; an abstract one keeps the parent's
+// (none).
+template <class K> ClassTable* NewClass(const ClassTable* parent, std::string name);
 // A new, empty method table attached to `table`.
 MethodTable* RuntimeNewVtable(ClassTable* table);
 // A method table that starts with the parent's entries, in its order.
@@ -122,6 +130,17 @@ AttributeTable RuntimeAllocateAttributeTable(std::size_t count);
 Ref<Object> RuntimeNewObject(const ClassTable* table);
 
 bool RuntimeObjectIsa(const Object* object, const ClassTable* table) noexcept;
+
+template <class K> ClassTable* NewClass(const ClassTable* parent, std::string name)
+{
+    ClassTable* table = RuntimeNewClass(parent);
+    table->name = std::move(name);
+    table->instanceSize = sizeof(K);
+    if constexpr (!std::is_abstract_v<K>)
+        table->factory = [] { return Ref<Object>(MakeRef<K>()); };
+    RuntimeNewVtableFromParent(table);
+    return table;
+}
 
 namespace detail {
 // Raises IllegalCastException: `object` is not of the class.
