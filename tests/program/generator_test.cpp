@@ -9,6 +9,7 @@
 #include "ui/secret_mime_data.h"
 
 #include <QMimeData>
+#include <QTextEdit>
 
 #include <array>
 #include <cmath>
@@ -140,10 +141,32 @@ TEST_F(GeneratorTest, WithCopyTheClipboardHoldsTheShownPasswordMarkedSecret)
     EXPECT_EQ(data->data(fw::kPasswordManagerHintFormat), QByteArray(fw::kPasswordManagerHintSecret));
 }
 
+TEST_F(GeneratorTest, WithCopyTheClipboardGetsThePasswordBeforeTheTextAreaShowsIt)
+{
+    const std::string previous = Password();
+    const QTextEdit* area = qobject_cast<QTextEdit*>(global::Window1()->TextArea1()->Widget());
+    ASSERT_NE(area, nullptr);
+    // Each time the clipboard changes: what it then holds, and what the text
+    // area then shows.
+    std::vector<std::string> copied;
+    std::vector<std::string> shownWhenCopied;
+    QObject scope;
+    QObject::connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, &scope, [&] {
+        copied.push_back(ClipboardText());
+        shownWhenCopied.push_back(area->toPlainText().toStdString());
+    });
+
+    Assemble(true);
+
+    EXPECT_EQ(copied, std::vector<std::string> { Password() });
+    EXPECT_EQ(shownWhenCopied, std::vector<std::string> { previous }) << "the text area showed the new password first";
+}
+
 struct DebugLogCase {
     const char* name;
     const char* rules;
     bool logged;
+    std::int32_t sliderValue;
     friend void PrintTo(const DebugLogCase& row, std::ostream* os) { *os << row.name; }
 };
 
@@ -153,12 +176,14 @@ TEST_P(PickLogTest, LogsEveryPickIndexOnlyWhenTheCategoryIsOn)
 {
     if (testsupport::EnvironmentSetsLoggingRules())
         GTEST_SKIP() << "the environment sets Qt logging rules";
+    global::Window1()->PassSize()->SetValue(GetParam().sliderValue);
     QLoggingCategory::setFilterRules(QString::fromUtf8(GetParam().rules));
     testsupport::StderrRedirect stderrCapture;
 
     Assemble(false);
 
     const std::vector<std::string> lines = Lines(stderrCapture.Captured());
+    EXPECT_EQ(Password().size(), static_cast<std::size_t>(GetParam().sliderValue));
     QLoggingCategory::setFilterRules(QString());
     if (!GetParam().logged) {
         EXPECT_EQ(lines, std::vector<std::string> {});
@@ -175,7 +200,11 @@ TEST_P(PickLogTest, LogsEveryPickIndexOnlyWhenTheCategoryIsOn)
 }
 
 INSTANTIATE_TEST_SUITE_P(Rules, PickLogTest,
-    ::testing::Values(DebugLogCase { "off", "", false }, DebugLogCase { "on", "framework.debuglog.debug=true", true }),
+    // 200 lines whatever the slider says: at its start, minimum and maximum.
+    ::testing::Values(DebugLogCase { "off", "", false, 32 },
+        DebugLogCase { "on", "framework.debuglog.debug=true", true, 32 },
+        DebugLogCase { "onAtSlider8", "framework.debuglog.debug=true", true, 8 },
+        DebugLogCase { "onAtSlider200", "framework.debuglog.debug=true", true, 200 }),
     RowName);
 
 // The draws a test source made, in order.

@@ -1,7 +1,10 @@
 // The window's handlers, reached as a user reaches them: mouse clicks and
 // key presses on the controls' widgets.
 #include "program_fixture.h"
+#include "row_name.h"
 
+#include <QLabel>
+#include <QTextDocument>
 #include <QTextEdit>
 
 #include <string>
@@ -90,20 +93,63 @@ TEST_F(HandlersTest, SliderKeysRelabelAndRegenerateAtTheNewLengthWithoutCopying)
         Qt::Key key;
         std::int32_t value;
     };
-    const Step steps[] = { { Qt::Key_End, 200 }, { Qt::Key_Home, 8 }, { Qt::Key_Right, 10 }, { Qt::Key_PageUp, 30 } };
+    // Back to 32 last: the label's text at start, now written by the handler.
+    const Step steps[] = { { Qt::Key_End, 200 }, { Qt::Key_Home, 8 }, { Qt::Key_Right, 10 }, { Qt::Key_PageUp, 30 },
+        { Qt::Key_Right, 32 } };
     const Ref<fw::Slider> slider = Window()->PassSize();
+    // What the label showed each time the text area's text changed.
+    std::vector<std::string> labelWhenShown;
+    QObject scope;
+    QObject::connect(qobject_cast<QTextEdit*>(Window()->TextArea1()->Widget())->document(),
+        &QTextDocument::contentsChanged, &scope,
+        [&] { labelWhenShown.push_back(qobject_cast<QLabel*>(Window()->Label1()->Widget())->text().toStdString()); });
 
     for (const Step& step : steps) {
         SCOPED_TRACE(step.value);
+        labelWhenShown.clear();
         QTest::keyClick(slider->Widget(), step.key);
 
+        const std::string label = std::to_string(step.value) + " chars long";
         EXPECT_EQ(slider->Value(), step.value);
-        EXPECT_EQ(Window()->Label1()->Text().Bytes(), std::to_string(step.value) + " chars long");
+        EXPECT_EQ(Window()->Label1()->Text().Bytes(), label);
         EXPECT_EQ(TakePickBounds(), OnePassword(79));
         EXPECT_EQ(fw::Len(Window()->TextArea1()->Text()), step.value);
         EXPECT_EQ(ClipboardText(), "before");
+        // The label is rewritten before the new password is shown.
+        ASSERT_FALSE(labelWhenShown.empty()) << "the text area did not change";
+        EXPECT_EQ(labelWhenShown, std::vector<std::string>(labelWhenShown.size(), label));
     }
 }
+
+struct AfterPushCase {
+    const char* name;
+    void (*act)(Window1& window);
+    friend void PrintTo(const AfterPushCase& row, std::ostream* os) { *os << row.name; }
+};
+
+class AfterPushTest : public HandlersTest, public ::testing::WithParamInterface<AfterPushCase> { };
+
+TEST_P(AfterPushTest, NewPasswordLeavesTheClipboardAsItWasAndSelectsNothing)
+{
+    ClickOn(*Window()->Generate());
+    const std::string pushed = Password();
+    ASSERT_EQ(ClipboardText(), pushed);
+    ASSERT_EQ(Window()->TextArea1()->SelLength(), fw::Len(fw::String(pushed)));
+
+    GetParam().act(*Window());
+
+    EXPECT_NE(Password(), pushed) << "no new password";
+    EXPECT_EQ(ClipboardText(), pushed);
+    EXPECT_EQ(Window()->TextArea1()->SelLength(), 0);
+    EXPECT_FALSE(qobject_cast<QTextEdit*>(Window()->TextArea1()->Widget())->textCursor().hasSelection());
+}
+
+INSTANTIATE_TEST_SUITE_P(Actions, AfterPushTest,
+    ::testing::Values(AfterPushCase { "useCaps", [](Window1& w) { ClickOn(*w.UseCaps()); } },
+        AfterPushCase { "useNumbers", [](Window1& w) { ClickOn(*w.UseNumbers()); } },
+        AfterPushCase { "useSymbols", [](Window1& w) { ClickOn(*w.UseSymbols()); } },
+        AfterPushCase { "sliderKey", [](Window1& w) { QTest::keyClick(w.PassSize()->Widget(), Qt::Key_Left); } }),
+    RowName);
 
 } // namespace
 } // namespace pwgen
