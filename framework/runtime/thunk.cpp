@@ -29,8 +29,8 @@ namespace fw::detail {
 
 void RaiseArgumentCount(std::size_t expected, std::size_t given)
 {
-    RaiseRuntimeException(String("a method of " + std::to_string(expected) + " parameters called with "
-        + std::to_string(given) + " arguments"));
+    RaiseRuntimeException(String(
+        "a method of " + std::to_string(expected) + " parameters called with " + std::to_string(given) + " arguments"));
 }
 
 } // namespace fw::detail
