@@ -37,22 +37,31 @@ bool ClipboardHasText()
     return data && data->hasText();
 }
 
+// What the three kinds of text widget name differently.
+bool HasSelection(const QLineEdit& edit) { return edit.hasSelectedText(); }
+template <class Edit> bool HasSelection(const Edit& edit) { return edit.textCursor().hasSelection(); }
+bool CanUndo(const QLineEdit& edit) { return edit.isUndoAvailable(); }
+template <class Edit> bool CanUndo(const Edit& edit) { return edit.document()->isUndoAvailable(); }
+bool IsEmpty(const QLineEdit& edit) { return edit.text().isEmpty(); }
+template <class Edit> bool IsEmpty(const Edit& edit) { return edit.document()->isEmpty(); }
+void DeleteSelection(QLineEdit& edit) { edit.del(); }
+template <class Edit> void DeleteSelection(Edit& edit) { edit.textCursor().removeSelectedText(); }
+
 template <class Edit> bool AvailableIn(const Edit& edit, EditAction action)
 {
-    const bool hasSelection = edit.textCursor().hasSelection();
     const bool editable = !edit.isReadOnly();
     switch (action) {
     case EditAction::Undo:
-        return editable && edit.document()->isUndoAvailable();
+        return editable && CanUndo(edit);
     case EditAction::Cut:
     case EditAction::Clear:
-        return editable && hasSelection;
+        return editable && HasSelection(edit);
     case EditAction::Copy:
-        return hasSelection;
+        return HasSelection(edit);
     case EditAction::Paste:
         return editable && ClipboardHasText();
     case EditAction::SelectAll:
-        return !edit.document()->isEmpty();
+        return !IsEmpty(edit);
     case EditAction::None:
         break;
     }
@@ -75,8 +84,10 @@ template <class Edit> void RunIn(Edit& edit, EditAction action)
         edit.paste();
         break;
     case EditAction::Clear:
-        if (!edit.isReadOnly())
-            edit.textCursor().removeSelectedText();
+        // Delete removes the selection only, never the character after the
+        // cursor.
+        if (!edit.isReadOnly() && HasSelection(edit))
+            DeleteSelection(edit);
         break;
     case EditAction::SelectAll:
         edit.selectAll();
@@ -86,51 +97,18 @@ template <class Edit> void RunIn(Edit& edit, EditAction action)
     }
 }
 
-bool AvailableInLine(const QLineEdit& edit, EditAction action)
+// Calls `use` with the focused text widget as its own type; gives `fallback`
+// when no text widget has the focus.
+template <class R, class Use> R WithFocusedEdit(R fallback, Use use)
 {
-    const bool editable = !edit.isReadOnly();
-    switch (action) {
-    case EditAction::Undo:
-        return editable && edit.isUndoAvailable();
-    case EditAction::Cut:
-    case EditAction::Clear:
-        return editable && edit.hasSelectedText();
-    case EditAction::Copy:
-        return edit.hasSelectedText();
-    case EditAction::Paste:
-        return editable && ClipboardHasText();
-    case EditAction::SelectAll:
-        return !edit.text().isEmpty();
-    case EditAction::None:
-        break;
-    }
-    return false;
-}
-
-void RunInLine(QLineEdit& edit, EditAction action)
-{
-    switch (action) {
-    case EditAction::Undo:
-        edit.undo();
-        break;
-    case EditAction::Cut:
-        edit.cut();
-        break;
-    case EditAction::Copy:
-        edit.copy();
-        break;
-    case EditAction::Paste:
-        edit.paste();
-        break;
-    case EditAction::Clear:
-        edit.del();
-        break;
-    case EditAction::SelectAll:
-        edit.selectAll();
-        break;
-    case EditAction::None:
-        break;
-    }
+    QWidget* focused = QApplication::focusWidget();
+    if (auto* text = qobject_cast<QTextEdit*>(focused))
+        return use(*text);
+    if (auto* plain = qobject_cast<QPlainTextEdit*>(focused))
+        return use(*plain);
+    if (auto* line = qobject_cast<QLineEdit*>(focused))
+        return use(*line);
+    return fallback;
 }
 
 } // namespace
@@ -140,14 +118,7 @@ bool IsStandardEditAction(const String& itemName) { return ActionFor(itemName) !
 bool StandardEditActionAvailable(const String& itemName)
 {
     const EditAction action = ActionFor(itemName);
-    QWidget* focused = QApplication::focusWidget();
-    if (auto* text = qobject_cast<QTextEdit*>(focused))
-        return AvailableIn(*text, action);
-    if (auto* plain = qobject_cast<QPlainTextEdit*>(focused))
-        return AvailableIn(*plain, action);
-    if (auto* line = qobject_cast<QLineEdit*>(focused))
-        return AvailableInLine(*line, action);
-    return false;
+    return WithFocusedEdit(false, [action](const auto& edit) { return AvailableIn(edit, action); });
 }
 
 void RunStandardEditAction(const String& itemName)
@@ -155,13 +126,10 @@ void RunStandardEditAction(const String& itemName)
     const EditAction action = ActionFor(itemName);
     if (action == EditAction::None)
         return;
-    QWidget* focused = QApplication::focusWidget();
-    if (auto* text = qobject_cast<QTextEdit*>(focused))
-        RunIn(*text, action);
-    else if (auto* plain = qobject_cast<QPlainTextEdit*>(focused))
-        RunIn(*plain, action);
-    else if (auto* line = qobject_cast<QLineEdit*>(focused))
-        RunInLine(*line, action);
+    WithFocusedEdit(false, [action](auto& edit) {
+        RunIn(edit, action);
+        return true;
+    });
 }
 
 } // namespace fw
