@@ -96,10 +96,11 @@ const Thunk* ClassTable::EventHandler(int index) const
 }
 
 void ClassTable::AddProperty(std::string propertyName, PropertyType type, std::function<Value(const Object&)> get,
-    std::function<void(Object&, const Value&)> set)
+    std::function<void(Object&, const Value&)> set, PropertyCheck check)
 {
     std::string folded = FoldCase(propertyName);
-    properties.push_back({ std::move(propertyName), std::move(folded), type, std::move(get), std::move(set) });
+    properties.push_back(
+        { std::move(propertyName), std::move(folded), type, std::move(get), std::move(set), std::move(check) });
 }
 
 const PropertyDescriptor* ClassTable::FindProperty(std::string_view propertyName) const

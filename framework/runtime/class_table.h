@@ -64,12 +64,18 @@ struct IntrospectionEntry {
 enum class PropertyType { Int32, Boolean, Double, Color, String };
 const char* PropertyTypeName(PropertyType type);
 
+// What is wrong with a value that a property's setter would refuse, or
+// nothing when the setter takes it. The setter keeps to the same rule, so a
+// caller can check every value before it sets any.
+using PropertyCheck = std::function<std::optional<std::string>(const Value&)>;
+
 struct PropertyDescriptor {
     std::string name;
     std::string foldedName; // lower case, for look-ups that ignore case
     PropertyType type;
     std::function<Value(const Object&)> get;
     std::function<void(Object&, const Value&)> set;
+    PropertyCheck check; // empty when the setter takes every value of the type
 };
 
 struct EventSlot {
@@ -97,7 +103,7 @@ public:
     const Thunk* EventHandler(int index) const;
 
     void AddProperty(std::string propertyName, PropertyType type, std::function<Value(const Object&)> get,
-        std::function<void(Object&, const Value&)> set);
+        std::function<void(Object&, const Value&)> set, PropertyCheck check = {});
     // The property of that name, letter case ignored, here or in a base.
     const PropertyDescriptor* FindProperty(std::string_view propertyName) const;
 
