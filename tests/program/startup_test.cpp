@@ -9,6 +9,9 @@
 
 #include <algorithm>
 #include <functional>
+#include <new>
+#include <ostream>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -175,6 +178,37 @@ TEST(ExceptionHelperTest, GivesBackTheRuntimeExceptionItselfAndRaisesNothing)
 
     EXPECT_EQ(result.get(), raised.get());
 }
+
+// A C++ exception that is no framework exception, thrown by a routine.
+struct ForeignCase {
+    const char* name;
+    fw::RoutineEntry routine;
+    const char* message; // of the RuntimeException the helper gives back
+    friend void PrintTo(const ForeignCase& row, std::ostream* os) { *os << row.name; }
+};
+
+class ForeignExceptionTest : public ::testing::TestWithParam<ForeignCase> { };
+
+TEST_P(ForeignExceptionTest, GivesItBackAsARuntimeExceptionWithItsMessage)
+{
+    const ForeignCase& c = GetParam();
+    Ref<fw::Object> result;
+
+    EXPECT_NO_THROW(result = _CallFunctionWithExceptionHandling(c.routine, nullptr));
+
+    ASSERT_NE(result, nullptr);
+    EXPECT_EQ(result->Class(), fw::RuntimeException::__Lookup());
+    const auto* exception = dynamic_cast<const fw::RuntimeException*>(result.get());
+    ASSERT_NE(exception, nullptr);
+    EXPECT_EQ(exception->Message().Bytes(), c.message);
+}
+
+INSTANTIATE_TEST_SUITE_P(Exceptions, ForeignExceptionTest,
+    ::testing::Values(
+        ForeignCase { "runtimeError", [](fw::Ptr) { throw std::runtime_error("disk on fire"); }, "disk on fire" },
+        ForeignCase { "badAlloc", [](fw::Ptr) { throw std::bad_alloc(); }, "std::bad_alloc" },
+        ForeignCase { "notAStdException", [](fw::Ptr) { throw 42; }, "unknown C++ exception" }),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ExceptionHelperTest, RaisesAnyOtherObjectOnUnchanged)
 {
