@@ -4,6 +4,7 @@
 
 #include "runtime/exception.h"
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -132,6 +133,7 @@ struct AccessorCase {
     const char* name;
     Ref<fw::MenuItem> (*get)(Window1&);
     const fw::ClassTable* (*itemClass)();
+    friend void PrintTo(const AccessorCase& row, std::ostream* os) { *os << row.name; }
 };
 
 class MenuItemAccessorTest : public ProgramTest, public ::testing::WithParamInterface<AccessorCase> { };
@@ -151,6 +153,18 @@ TEST_P(MenuItemAccessorTest, GivesTheItemOfItsNameOnTheWindowsBar)
     while (root->Parent())
         root = root->Parent();
     EXPECT_EQ(root, window->MenuBar().get());
+}
+
+TEST_P(MenuItemAccessorTest, LooksTheNameUpOnceWithTheFormThatTakesTheNameAlone)
+{
+    const Ref<Window1> window = Window();
+    Trace().Clear();
+
+    GetParam().get(*window);
+
+    // The form with an occurrence would add it to the entry: "... EditCopy 0".
+    EXPECT_EQ(EntriesStartingWith(Trace().Entries(), "MenuItem._Lookup"),
+        std::vector<std::string> { "MenuItem._Lookup " + std::string(GetParam().name) });
 }
 
 TEST_P(MenuItemAccessorTest, RaisesNilObjectExceptionWhenTheWindowHasNoBar)
