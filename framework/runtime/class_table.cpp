@@ -151,6 +151,9 @@ ClassTable* RuntimeNewClass(const ClassTable* parent)
 
 MethodTable* RuntimeNewVtable(ClassTable* table)
 {
+    // Every class set-up makes its method table once, after naming the class:
+    // the trace shows when each class is set up.
+    TraceCall("RuntimeNewVtable", table->name);
     MethodTables().push_back(std::make_unique<MethodTable>());
     table->methods = MethodTables().back().get();
     return table->methods;

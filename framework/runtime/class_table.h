@@ -118,7 +118,7 @@ const ClassTable* ObjectClass();
 // A new class that inherits the parent's events and factory; name, size,
 // methods and the rest are the caller's to fill.
 ClassTable* RuntimeNewClass(const ClassTable* parent);
-// A new, empty method table attached to `table`.
+// A new, empty method table attached to `table`, which is named already.
 MethodTable* RuntimeNewVtable(ClassTable* table);
 // A method table that starts with the parent's entries, in its order.
 MethodTable* RuntimeNewVtableFromParent(ClassTable* table);
