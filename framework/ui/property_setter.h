@@ -47,8 +47,9 @@ struct RecordItem {
 std::vector<RecordItem> ReadPropertyRecord(const ClassTable& table, const String& record);
 
 // Reads and checks the whole record against the object's class, then sets
-// every item in record order through its property's setter. Holds a reference to the object
-// for the whole call. A nil object raises NilObjectException.
+// every item in record order through its property's setter. Holds a
+// reference to the object for the whole call. A nil object raises
+// NilObjectException.
 void RuntimeMassPropertySetter(const Ref<Object>& object, const String& record);
 
 // The module function the program applies its records with; hands both on to
