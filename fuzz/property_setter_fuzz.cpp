@@ -19,7 +19,9 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -44,15 +46,25 @@ public:
     int sets = 0;
 };
 
-void AddCountedProperty(ClassTable* table, const char* name, PropertyType type)
+void AddCountedProperty(ClassTable* table, const char* name, PropertyType type, PropertyCheck check = {})
 {
     table->AddProperty(
         name, type, [](const Object&) { return Value(); },
-        [](Object& o, const Value&) { ++static_cast<FuzzTarget&>(o).sets; });
+        [](Object& o, const Value&) { ++static_cast<FuzzTarget&>(o).sets; }, std::move(check));
+}
+
+// The rule of the fixture's "Choice": 0, 1 or 2.
+std::optional<std::string> ChoiceRule(const Value& value)
+{
+    const std::int32_t choice = std::get<std::int32_t>(value);
+    if (choice < 0 || choice > 2)
+        return "not a choice";
+    return std::nullopt;
 }
 
 // One property of each type, Double included (a record may never set it), a
-// second Int32 whose name is a prefix of another, and a base class.
+// second Int32 whose name is a prefix of another, one that refuses most
+// values, and a base class.
 const ClassTable* FixtureClass()
 {
     static const ClassTable* table = [] {
@@ -68,6 +80,7 @@ const ClassTable* FixtureClass()
         AddCountedProperty(child, "Ratio", PropertyType::Double);
         AddCountedProperty(child, "Tab", PropertyType::Int32);
         AddCountedProperty(child, "TabStop", PropertyType::Boolean);
+        AddCountedProperty(child, "Choice", PropertyType::Int32, &ChoiceRule);
         return child;
     }();
     return table;
@@ -140,7 +153,8 @@ void FuzzReader(const ClassTable& table, const String& record)
 }
 
 // Applies the record: the setter accepts what the reader accepts; a rejected
-// record sets nothing, an accepted one sets every item once.
+// record (malformed, or with a value its property refuses) sets nothing, an
+// accepted one sets every item once.
 void FuzzSetter(const String& record)
 {
     Ref<Object> object = RuntimeNewObject(FixtureClass());
@@ -197,9 +211,10 @@ const std::vector<Ref<RectControl>>& FuzzedControls()
     return controls;
 }
 
-// Applies the record to a control. A record the reader rejects must leave
-// every property as it was; an accepted one may still meet a setter that
-// refuses its value, which raises a RuntimeException.
+// Applies the record to a control. The reader checks every value against its
+// property's rule, so the setter rejects exactly what the reader rejects, for
+// a broken format and for a refused value (a State of 7, a negative Width)
+// alike, and a rejected record leaves every property as it was.
 void FuzzControl(RectControl& control, const String& record)
 {
     bool readable = true;
@@ -213,8 +228,8 @@ void FuzzControl(RectControl& control, const String& record)
         _SetProperties(RefTo<Object>(control), record);
     } catch (const RaisedException& raised) {
         Check(IsRuntimeException(raised), "a control's setter raised something other than a RuntimeException");
-        if (!readable)
-            Check(Snapshot(control) == before, "a rejected record changed a control");
+        Check(!readable, "a control's setter refused a value that the reader accepts");
+        Check(Snapshot(control) == before, "a rejected record changed a control");
         return;
     }
     Check(readable, "a control accepted a record the reader rejects");

@@ -3,6 +3,8 @@
 #include "main_window.h"
 #include "menu_bar.h"
 
+#include <utility>
+
 namespace pwgen {
 namespace {
 
@@ -95,10 +97,13 @@ Ref<Object> _CallFunctionWithExceptionHandling(RoutineEntry routine, Ptr argumen
         const Value arguments[] = { Value(argument) };
         call->Invoke(arguments);
         return nullptr;
-    } catch (const RaisedException& raised) {
-        if (RuntimeObjectIsa(raised.Exception().get(), RuntimeException::__Lookup()))
-            return raised.Exception();
-        RuntimeReraiseException(raised.Exception());
+    } catch (...) {
+        // A C++ exception that is no framework exception comes back as a
+        // RuntimeException with its message, like at every catch-all.
+        Ref<Object> exception = CurrentExceptionObject();
+        if (RuntimeObjectIsa(exception.get(), RuntimeException::__Lookup()))
+            return exception;
+        RuntimeReraiseException(std::move(exception));
     }
 }
 

@@ -98,10 +98,11 @@ const Thunk* ClassTable::EventHandler(int index) const
 }
 
 void ClassTable::AddProperty(std::string propertyName, PropertyType type, std::function<Value(const Object&)> get,
-    std::function<void(Object&, const Value&)> set)
+    std::function<void(Object&, const Value&)> set, PropertyCheck check)
 {
     std::string folded = FoldCase(propertyName);
-    properties.push_back({ std::move(propertyName), std::move(folded), type, std::move(get), std::move(set) });
+    properties.push_back(
+        { std::move(propertyName), std::move(folded), type, std::move(get), std::move(set), std::move(check) });
 }
 
 const PropertyDescriptor* ClassTable::FindProperty(std::string_view propertyName) const
@@ -152,6 +153,9 @@ ClassTable* RuntimeNewClass(const ClassTable* parent)
 
 MethodTable* RuntimeNewVtable(ClassTable* table)
 {
+    // Every class set-up makes its method table once, after naming the class:
+    // the trace shows when each class is set up.
+    TraceCall("RuntimeNewVtable", table->name);
     MethodTables().push_back(std::make_unique<MethodTable>());
     table->methods = MethodTables().back().get();
     return table->methods;

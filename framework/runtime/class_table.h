@@ -66,12 +66,18 @@ struct IntrospectionEntry {
 enum class PropertyType { Int32, Boolean, Double, Color, String };
 const char* PropertyTypeName(PropertyType type);
 
+// What is wrong with a value that a property's setter would refuse, or
+// nothing when the setter takes it. The setter keeps to the same rule, so a
+// caller can check every value before it sets any.
+using PropertyCheck = std::function<std::optional<std::string>(const Value&)>;
+
 struct PropertyDescriptor {
     std::string name;
     std::string foldedName; // lower case, for look-ups that ignore case
     PropertyType type;
     std::function<Value(const Object&)> get;
     std::function<void(Object&, const Value&)> set;
+    PropertyCheck check; // empty when the setter takes every value of the type
 };
 
 struct EventSlot {
@@ -99,7 +105,7 @@ public:
     const Thunk* EventHandler(int index) const;
 
     void AddProperty(std::string propertyName, PropertyType type, std::function<Value(const Object&)> get,
-        std::function<void(Object&, const Value&)> set);
+        std::function<void(Object&, const Value&)> set, PropertyCheck check = {});
     // The property of that name, letter case ignored, here or in a base.
     const PropertyDescriptor* FindProperty(std::string_view propertyName) const;
 
@@ -120,7 +126,7 @@ ClassTable* RuntimeNewClass(const ClassTable* parent);
 // factory for an unconstructed instance; an abstract one keeps the parent's
 // (none).
 template <class K> ClassTable* NewClass(const ClassTable* parent, std::string name);
-// A new, empty method table attached to `table`.
+// A new, empty method table attached to `table`, which is named already.
 MethodTable* RuntimeNewVtable(ClassTable* table);
 // A method table that starts with the parent's entries, in its order.
 MethodTable* RuntimeNewVtableFromParent(ClassTable* table);

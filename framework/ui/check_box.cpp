@@ -13,6 +13,11 @@
 namespace fw {
 namespace {
 
+std::optional<std::string> CheckedStateRule(std::int32_t value)
+{
+    return ChoiceProblem(value, 3, "0 unchecked, 1 checked, 2 indeterminate");
+}
+
 Qt::CheckState ToQtCheckState(std::int32_t state)
 {
     switch (state) {
@@ -53,7 +58,7 @@ void CheckBox::SetValue(bool value) { SetState(value ? Checked : Unchecked); }
 
 void CheckBox::SetState(std::int32_t value)
 {
-    CheckChoice(*this, "State", value, 3, "0 unchecked, 1 checked, 2 indeterminate");
+    EnforceRule(*this, "State", value, CheckedStateRule);
     state_ = value;
     ApplyState();
 }
@@ -103,7 +108,7 @@ const ClassTable* CheckBox::__Lookup()
         using C = CheckBox;
         AddMemberProperty(t, "Caption", &C::Caption, &C::SetCaption);
         AddMemberProperty(t, "Value", &C::Value, &C::SetValue);
-        AddMemberProperty(t, "State", &C::State, &C::SetState);
+        AddMemberProperty(t, "State", &C::State, &C::SetState, CheckedStateRule);
         TextStyle::RegisterProperties(t);
         DataBound::RegisterProperties(t);
         return t;

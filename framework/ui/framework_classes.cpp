@@ -2,8 +2,10 @@
 
 #include "runtime/delegate.h"
 #include "runtime/exception.h"
+#include "services/random.h"
 #include "ui/application.h"
 #include "ui/check_box.h"
+#include "ui/clipboard.h"
 #include "ui/control.h"
 #include "ui/label.h"
 #include "ui/menu_bar.h"
@@ -38,6 +40,8 @@ void SetUpFrameworkClasses()
     MenuItem::__Lookup();
     MenuBar::__Lookup();
     QuitMenuItem::__Lookup();
+    Clipboard::__Lookup();
+    Random::__Lookup();
 }
 
 } // namespace fw

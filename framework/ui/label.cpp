@@ -2,6 +2,7 @@
 
 #include "ui/control_class.h"
 #include "ui/member_property.h"
+#include "ui/property_checks.h"
 #include "ui/qt_color.h"
 #include "ui/qt_string.h"
 #include "ui/text_alignment.h"
@@ -21,7 +22,7 @@ void Label::SetText(String value)
 
 void Label::SetTextAlign(std::int32_t value)
 {
-    CheckTextAlignment(*this, "TextAlign", value);
+    EnforceRule(*this, "TextAlign", value, TextAlignmentRule);
     textAlign_ = value;
     ApplyAlignment();
 }
@@ -100,7 +101,7 @@ const ClassTable* Label::__Lookup()
         ClassTable* t = NewControlClass<Label>(RectControl::__Lookup(), "Label");
         using L = Label;
         AddMemberProperty(t, "Text", &L::Text, &L::SetText);
-        AddMemberProperty(t, "TextAlign", &L::TextAlign, &L::SetTextAlign);
+        AddMemberProperty(t, "TextAlign", &L::TextAlign, &L::SetTextAlign, TextAlignmentRule);
         AddMemberProperty(t, "TextColor", &L::TextColor, &L::SetTextColor);
         AddMemberProperty(t, "MultiLine", &L::MultiLine, &L::SetMultiLine);
         AddMemberProperty(t, "Selectable", &L::Selectable, &L::SetSelectable);

@@ -1,10 +1,11 @@
 // Property descriptors built from a class's getter and setter members, so
 // that a class registers each property in one line with its type derived
-// from the setter's parameter.
+// from the setter's parameter, and with the rule its setter keeps.
 #pragma once
 
 #include "runtime/class_table.h"
 #include "runtime/value.h"
+#include "ui/property_checks.h"
 
 #include <cstdint>
 #include <string>
@@ -44,14 +45,21 @@ template <class K, class O> K& PropertyReceiver(O& object)
 } // namespace detail
 
 // Registers `name` on `table`, read through `get` and written through `set`.
+// A setter that refuses some values gives the rule it enforces, so that a
+// value can be checked before anything is set.
 template <class K, class R, class T>
-void AddMemberProperty(ClassTable* table, std::string name, R (K::*get)() const, void (K::*set)(T))
+void AddMemberProperty(ClassTable* table, std::string name, R (K::*get)() const, void (K::*set)(T),
+    ValueRule<std::decay_t<T>> rule = nullptr)
 {
     using Stored = std::decay_t<T>;
+    PropertyCheck check;
+    if (rule)
+        check = [rule](const Value& v) { return rule(std::get<Stored>(v)); };
     table->AddProperty(
         std::move(name), PropertyTypeOf<Stored>(),
         [get](const Object& o) { return Value(Stored((detail::PropertyReceiver<const K>(o).*get)())); },
-        [set](Object& o, const Value& v) { (detail::PropertyReceiver<K>(o).*set)(std::get<Stored>(v)); });
+        [set](Object& o, const Value& v) { (detail::PropertyReceiver<K>(o).*set)(std::get<Stored>(v)); },
+        std::move(check));
 }
 
 } // namespace fw

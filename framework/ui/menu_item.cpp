@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cassert>
+#include <string>
 
 namespace fw {
 
@@ -146,11 +147,18 @@ Ref<MenuItem> MenuItem::FindBelow(const String& name, std::int32_t& occurrence)
     return nullptr;
 }
 
-Ref<MenuItem> MenuItem::_Lookup(String name) { return _Lookup(std::move(name), 0); }
+// Searches by itself: a subclass may give the form with an occurrence a
+// meaning of its own, which a look-up by name alone must not pick up.
+Ref<MenuItem> MenuItem::_Lookup(String name)
+{
+    TraceCall("MenuItem._Lookup", name.Bytes());
+    std::int32_t first = 0;
+    return FindBelow(name, first);
+}
 
 Ref<MenuItem> MenuItem::_Lookup(String name, std::int32_t occurrence)
 {
-    TraceCall("MenuItem._Lookup", name.Bytes());
+    TraceCall("MenuItem._Lookup", [&] { return name.Bytes() + " " + std::to_string(occurrence); });
     if (occurrence < 0)
         return nullptr;
     return FindBelow(name, occurrence);

@@ -10,17 +10,18 @@ void RaisePropertyError(const Control& control, const char* property, const std:
     RaiseRuntimeException(String(ControlClassName(control) + "." + property + ": " + problem));
 }
 
-void CheckChoice(
-    const Control& control, const char* property, std::int32_t value, std::int32_t count, const char* choices)
+std::optional<std::string> ChoiceProblem(std::int32_t value, std::int32_t count, const char* choices)
 {
     if (value < 0 || value >= count)
-        RaisePropertyError(control, property, std::to_string(value) + " is none of " + choices);
+        return std::to_string(value) + " is none of " + choices;
+    return std::nullopt;
 }
 
-void CheckNotNegative(const Control& control, const char* property, std::int32_t value)
+std::optional<std::string> NotNegative(std::int32_t value)
 {
     if (value < 0)
-        RaisePropertyError(control, property, std::to_string(value) + " is negative");
+        return std::to_string(value) + " is negative";
+    return std::nullopt;
 }
 
 } // namespace fw

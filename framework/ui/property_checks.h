@@ -1,23 +1,35 @@
-// The checks the controls' setters make before they keep a value: a value
-// outside what the property can hold raises a RuntimeException that names
-// the control's class and the property, and the control stays unchanged.
+// The rules for the values of the controls' properties. A property registers
+// its rule together with its setter, so that the mass setter checks every
+// value of a record before it sets any; the setter keeps to the same rule for
+// the values that code sets. A refused value raises a RuntimeException that
+// names the control's class and the property, and the control stays unchanged.
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace fw {
 
 class Control;
 
+// What is wrong with a value, or nothing for a value the property takes.
+template <class T> using ValueRule = std::optional<std::string> (*)(T value);
+
 // Raises "Class.Property: problem".
 [[noreturn]] void RaisePropertyError(const Control& control, const char* property, const std::string& problem);
 
+// Raises "Class.Property: problem" when `rule` refuses `value`.
+template <class T> void EnforceRule(const Control& control, const char* property, T value, ValueRule<T> rule)
+{
+    if (std::optional<std::string> problem = rule(value))
+        RaisePropertyError(control, property, *problem);
+}
+
 // For a property that holds one of `count` choices, 0 to count - 1;
 // `choices` says what they are, for the message.
-void CheckChoice(
-    const Control& control, const char* property, std::int32_t value, std::int32_t count, const char* choices);
+std::optional<std::string> ChoiceProblem(std::int32_t value, std::int32_t count, const char* choices);
 
-void CheckNotNegative(const Control& control, const char* property, std::int32_t value);
+std::optional<std::string> NotNegative(std::int32_t value);
 
 } // namespace fw

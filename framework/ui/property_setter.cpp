@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <optional>
 #include <string_view>
 #include <utility>
 
@@ -68,8 +69,19 @@ private:
         }
         if (!property->set)
             Fail("property " + Quoted(property->name) + AtByte(offset) + " is read-only");
+        const std::size_t valueOffset = pos_;
         Value value = ReadValue(*property);
+        CheckValue(*property, value, valueOffset);
         return { std::move(name), offset, property, std::move(value) };
+    }
+
+    // A value of the right form that the property's setter would refuse.
+    void CheckValue(const PropertyDescriptor& property, const Value& value, std::size_t valueOffset) const
+    {
+        if (!property.check)
+            return;
+        if (std::optional<std::string> problem = property.check(value))
+            Fail("property " + Quoted(property.name) + " refuses the value" + AtByte(valueOffset) + ": " + *problem);
     }
 
     // The letters up to the space that ends the name; steps over the space.

@@ -4,6 +4,7 @@
 #include "runtime/thunk.h"
 #include "runtime/trace.h"
 #include "ui/member_property.h"
+#include "ui/property_checks.h"
 #include "ui/qt_string.h"
 #include "ui/window.h"
 
@@ -12,20 +13,13 @@
 namespace fw {
 namespace {
 
-void CheckExtent(const RectControl& control, const char* property, std::int32_t value)
-{
-    if (value < 0)
-        RaiseRuntimeException(
-            String(ControlClassName(control) + "." + property + ": " + std::to_string(value) + " is negative"));
-}
-
 void RegisterRectControlProperties(ClassTable* t)
 {
     using R = RectControl;
     AddMemberProperty(t, "Left", &R::Left, &R::SetLeft);
     AddMemberProperty(t, "Top", &R::Top, &R::SetTop);
-    AddMemberProperty(t, "Width", &R::Width, &R::SetWidth);
-    AddMemberProperty(t, "Height", &R::Height, &R::SetHeight);
+    AddMemberProperty(t, "Width", &R::Width, &R::SetWidth, NotNegative);
+    AddMemberProperty(t, "Height", &R::Height, &R::SetHeight, NotNegative);
     AddMemberProperty(t, "TabIndex", &R::TabIndex, &R::SetTabIndex);
     AddMemberProperty(t, "TabPanelIndex", &R::TabPanelIndex, &R::SetTabPanelIndex);
     AddMemberProperty(t, "Visible", &R::Visible, &R::SetVisible);
@@ -90,14 +84,14 @@ void RectControl::SetTop(std::int32_t value)
 
 void RectControl::SetWidth(std::int32_t value)
 {
-    CheckExtent(*this, "Width", value);
+    EnforceRule(*this, "Width", value, NotNegative);
     width_ = value;
     ApplyGeometry();
 }
 
 void RectControl::SetHeight(std::int32_t value)
 {
-    CheckExtent(*this, "Height", value);
+    EnforceRule(*this, "Height", value, NotNegative);
     height_ = value;
     ApplyGeometry();
 }

@@ -13,6 +13,11 @@
 namespace fw {
 namespace {
 
+std::optional<std::string> TickStyleRule(std::int32_t value)
+{
+    return ChoiceProblem(value, 4, "0 none, 1 top or left, 2 bottom or right, 3 both");
+}
+
 QSlider::TickPosition ToQtTickPosition(std::int32_t style)
 {
     switch (style) {
@@ -56,21 +61,21 @@ void Slider::SetValue(std::int32_t value)
 
 void Slider::SetLineStep(std::int32_t value)
 {
-    CheckNotNegative(*this, "LineStep", value);
+    EnforceRule(*this, "LineStep", value, NotNegative);
     lineStep_ = value;
     ApplySteps();
 }
 
 void Slider::SetPageStep(std::int32_t value)
 {
-    CheckNotNegative(*this, "PageStep", value);
+    EnforceRule(*this, "PageStep", value, NotNegative);
     pageStep_ = value;
     ApplySteps();
 }
 
 void Slider::SetTickStyle(std::int32_t value)
 {
-    CheckChoice(*this, "TickStyle", value, 4, "0 none, 1 top or left, 2 bottom or right, 3 both");
+    EnforceRule(*this, "TickStyle", value, TickStyleRule);
     tickStyle_ = value;
     ApplyTicks();
 }
@@ -141,9 +146,9 @@ const ClassTable* Slider::__Lookup()
         AddMemberProperty(t, "Minimum", &S::Minimum, &S::SetMinimum);
         AddMemberProperty(t, "Maximum", &S::Maximum, &S::SetMaximum);
         AddMemberProperty(t, "Value", &S::Value, &S::SetValue);
-        AddMemberProperty(t, "LineStep", &S::LineStep, &S::SetLineStep);
-        AddMemberProperty(t, "PageStep", &S::PageStep, &S::SetPageStep);
-        AddMemberProperty(t, "TickStyle", &S::TickStyle, &S::SetTickStyle);
+        AddMemberProperty(t, "LineStep", &S::LineStep, &S::SetLineStep, NotNegative);
+        AddMemberProperty(t, "PageStep", &S::PageStep, &S::SetPageStep, NotNegative);
+        AddMemberProperty(t, "TickStyle", &S::TickStyle, &S::SetTickStyle, TickStyleRule);
         AddMemberProperty(t, "LiveScroll", &S::LiveScroll, &S::SetLiveScroll);
         return t;
     }();

@@ -6,9 +6,9 @@
 
 namespace fw {
 
-void CheckTextAlignment(const Control& control, const char* property, std::int32_t value)
+std::optional<std::string> TextAlignmentRule(std::int32_t value)
 {
-    CheckChoice(control, property, value, 4, "0 default, 1 left, 2 centre, 3 right");
+    return ChoiceProblem(value, 4, "0 default, 1 left, 2 centre, 3 right");
 }
 
 Qt::Alignment HorizontalAlignment(std::int32_t value)

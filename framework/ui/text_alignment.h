@@ -5,13 +5,13 @@
 #include <Qt>
 
 #include <cstdint>
+#include <optional>
+#include <string>
 
 namespace fw {
 
-class Control;
-
-// Raises a RuntimeException for a value that is no alignment.
-void CheckTextAlignment(const Control& control, const char* property, std::int32_t value);
+// The rule of both properties: what makes a value no alignment.
+std::optional<std::string> TextAlignmentRule(std::int32_t value);
 
 // The Qt alignment of a checked value.
 Qt::Alignment HorizontalAlignment(std::int32_t value);

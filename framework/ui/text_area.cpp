@@ -12,6 +12,13 @@
 namespace fw {
 namespace {
 
+std::optional<std::string> LineSpacingRule(double value)
+{
+    if (!std::isfinite(value) || value <= 0)
+        return std::to_string(value) + " is not a line spacing above 0";
+    return std::nullopt;
+}
+
 Qt::ScrollBarPolicy ScrollBarPolicy(bool shown) { return shown ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff; }
 
 } // namespace
@@ -39,8 +46,7 @@ void TextArea::SetScrollBarHorizontal(bool value)
 
 void TextArea::SetLineSpacing(double value)
 {
-    if (!std::isfinite(value) || value <= 0)
-        RaisePropertyError(*this, "LineSpacing", std::to_string(value) + " is not a line spacing above 0");
+    EnforceRule(*this, "LineSpacing", value, LineSpacingRule);
     lineSpacing_ = value;
     ApplyBlockFormat();
 }
@@ -85,7 +91,7 @@ const ClassTable* TextArea::__Lookup()
         AddMemberProperty(t, "MultiLine", &A::MultiLine, &A::SetMultiLine);
         AddMemberProperty(t, "ScrollBarVertical", &A::ScrollBarVertical, &A::SetScrollBarVertical);
         AddMemberProperty(t, "ScrollBarHorizontal", &A::ScrollBarHorizontal, &A::SetScrollBarHorizontal);
-        AddMemberProperty(t, "LineSpacing", &A::LineSpacing, &A::SetLineSpacing);
+        AddMemberProperty(t, "LineSpacing", &A::LineSpacing, &A::SetLineSpacing, LineSpacingRule);
         return t;
     }();
     return table;

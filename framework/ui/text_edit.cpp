@@ -2,6 +2,7 @@
 
 #include "ui/control_class.h"
 #include "ui/member_property.h"
+#include "ui/property_checks.h"
 #include "ui/qt_color.h"
 #include "ui/qt_string.h"
 #include "ui/text_alignment.h"
@@ -111,7 +112,7 @@ void TextEdit::SetReadOnly(bool value)
 
 void TextEdit::SetAlignment(std::int32_t value)
 {
-    CheckTextAlignment(*this, "Alignment", value);
+    EnforceRule(*this, "Alignment", value, TextAlignmentRule);
     alignment_ = value;
     ApplyBlockFormat();
 }
@@ -235,7 +236,7 @@ const ClassTable* TextEdit::__Lookup()
         AddMemberProperty(t, "SelStart", &E::SelStart, &E::SetSelStart);
         AddMemberProperty(t, "SelLength", &E::SelLength, &E::SetSelLength);
         AddMemberProperty(t, "ReadOnly", &E::ReadOnly, &E::SetReadOnly);
-        AddMemberProperty(t, "Alignment", &E::Alignment, &E::SetAlignment);
+        AddMemberProperty(t, "Alignment", &E::Alignment, &E::SetAlignment, TextAlignmentRule);
         AddMemberProperty(t, "BackColor", &E::BackColor, &E::SetBackColor);
         AddMemberProperty(t, "TextColor", &E::TextColor, &E::SetTextColor);
         AddMemberProperty(t, "AcceptTabs", &E::AcceptTabs, &E::SetAcceptTabs);

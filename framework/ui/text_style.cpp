@@ -18,6 +18,13 @@ constexpr double kMillimetresPerInch = 25.4;
 
 bool IsSystemFont(const String& name) { return name.IsEmpty() || FoldCase(name.Bytes()) == "system"; }
 
+std::optional<std::string> FontSizeRule(double value)
+{
+    if (!std::isfinite(value) || value < 0)
+        return std::to_string(value) + " is not a font size";
+    return std::nullopt;
+}
+
 } // namespace
 
 void TextStyle::SetTextFont(String value)
@@ -46,8 +53,8 @@ void TextStyle::SetUnderline(bool value)
 
 void TextStyle::SetTextSize(double value)
 {
-    if (!std::isfinite(value) || value < 0)
-        RaiseRuntimeException(String("TextSize: " + std::to_string(value) + " is not a font size"));
+    if (std::optional<std::string> problem = FontSizeRule(value))
+        RaiseRuntimeException(String("TextSize: " + *problem));
     textSize_ = value;
     ApplyFont();
 }
@@ -102,7 +109,7 @@ void TextStyle::RegisterProperties(ClassTable* t)
     AddMemberProperty(t, "Bold", &S::Bold, &S::SetBold);
     AddMemberProperty(t, "Italic", &S::Italic, &S::SetItalic);
     AddMemberProperty(t, "Underline", &S::Underline, &S::SetUnderline);
-    AddMemberProperty(t, "TextSize", &S::TextSize, &S::SetTextSize);
+    AddMemberProperty(t, "TextSize", &S::TextSize, &S::SetTextSize, FontSizeRule);
 }
 
 } // namespace fw

@@ -1,17 +1,33 @@
 #include "row_name.h"
 #include "ui/property_setter.h"
 
+#include "control_fixture.h"
 #include "runtime/class_table.h"
 #include "runtime/exception.h"
 #include "runtime/trace.h"
+#include "ui/check_box.h"
+#include "ui/label.h"
+#include "ui/push_button.h"
+#include "ui/slider.h"
+#include "ui/text_area.h"
 
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QLabel>
+#include <QSlider>
+#include <QTextBlock>
+#include <QTextEdit>
 #include <gtest/gtest.h>
 
 #include <cctype>
 #include <cstdint>
+#include <cstring>
 #include <limits>
 #include <map>
+#include <optional>
+#include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace fw {
@@ -33,7 +49,7 @@ public:
 Ref<Object>* dropHolder = nullptr;
 bool diedDuringCall = false;
 
-void AddStoredProperty(ClassTable* table, const std::string& name, PropertyType type)
+void AddStoredProperty(ClassTable* table, const std::string& name, PropertyType type, PropertyCheck check = {})
 {
     table->AddProperty(
         name, type,
@@ -46,7 +62,16 @@ void AddStoredProperty(ClassTable* table, const std::string& name, PropertyType 
             auto& target = static_cast<RecordTarget&>(o);
             target.values[name] = v;
             target.setOrder.push_back(name);
-        });
+        },
+        std::move(check));
+}
+
+// The rule of the "Count" property.
+std::optional<std::string> CountRule(const Value& value)
+{
+    if (std::get<std::int32_t>(value) < 0)
+        return "a count is never negative";
+    return std::nullopt;
 }
 
 ClassTable* NewTargetClass(const ClassTable* parent, const char* name)
@@ -82,7 +107,8 @@ const ClassTable* BaseClass()
     return table;
 }
 
-// A child that adds its own properties; its Value is an Int32.
+// A child that adds its own properties; its Value is an Int32, and its Count
+// refuses negative values.
 const ClassTable* ChildClass()
 {
     static const ClassTable* table = [] {
@@ -90,6 +116,7 @@ const ClassTable* ChildClass()
         AddStoredProperty(t, "MultiLine", PropertyType::Boolean);
         AddStoredProperty(t, "Caption", PropertyType::String);
         AddStoredProperty(t, "Value", PropertyType::Int32);
+        AddStoredProperty(t, "Count", PropertyType::Int32, &CountRule);
         return t;
     }();
     return table;
@@ -220,7 +247,9 @@ INSTANTIATE_TEST_SUITE_P(Records, MalformedRecordTest,
         MalformedCase { "doubleProperty", ChildClass, kGoodItem + Item("Ratio", std::string(8, '\0')),
             kAfterGoodItem + 6, "\"Ratio\"" },
         MalformedCase {
-            "readOnlyProperty", ChildClass, kGoodItem + Item("Revision", Int(1)), kAfterGoodItem, "\"Revision\"" }),
+            "readOnlyProperty", ChildClass, kGoodItem + Item("Revision", Int(1)), kAfterGoodItem, "\"Revision\"" },
+        MalformedCase { "refusedValue", ChildClass, kGoodItem + Item("Count", Int(-1)) + Item("Visible", Bool(true)),
+            kAfterGoodItem + 6, "\"Count\"" }),
     RowName);
 
 class PropertySetterTest : public ::testing::Test {
@@ -369,6 +398,104 @@ INSTANTIATE_TEST_SUITE_P(Values, Int32ValueTest,
         Int32Case { "minusOne", std::string("\xFF\xFF\xFF\xFF", 4), -1 },
         Int32Case { "highByteLast", std::string("\x00\x00\x00\x95", 4), 149 },
         Int32Case { "bytesInOrder", std::string("\x00\x00\x7D\x00", 4), 32000 }),
+    RowName);
+
+// The framework's controls: a record whose value a setter refuses changes
+// nothing, neither the items before it nor the widget.
+
+// Every property of the control, by name, read through its class and bases.
+std::vector<std::pair<std::string, Value>> PropertyValues(const Object& object)
+{
+    std::vector<std::pair<std::string, Value>> values;
+    for (const ClassTable* table = object.Class(); table; table = table->parent) {
+        for (const PropertyDescriptor& property : table->properties)
+            values.emplace_back(property.name, property.get(object));
+    }
+    return values;
+}
+
+// What the user sees of the control's widget.
+std::string WidgetState(const QWidget& widget)
+{
+    std::ostringstream out;
+    const QRect box = widget.geometry();
+    out << "geometry " << box.x() << ',' << box.y() << ' ' << box.width() << 'x' << box.height() << "; hidden "
+        << widget.isHidden() << "; enabled " << widget.isEnabled();
+    if (const auto* button = qobject_cast<const QAbstractButton*>(&widget))
+        out << "; caption " << button->text().toStdString();
+    if (const auto* checkBox = qobject_cast<const QCheckBox*>(&widget))
+        out << "; check state " << checkBox->checkState();
+    if (const auto* slider = qobject_cast<const QSlider*>(&widget))
+        out << "; slider " << slider->minimum() << " to " << slider->maximum() << " at " << slider->value()
+            << ", steps " << slider->singleStep() << " and " << slider->pageStep() << ", ticks "
+            << slider->tickPosition();
+    if (const auto* label = qobject_cast<const QLabel*>(&widget))
+        out << "; label " << label->text().toStdString() << ", aligned " << label->alignment().toInt();
+    if (const auto* editor = qobject_cast<const QTextEdit*>(&widget))
+        out << "; text " << editor->toPlainText().toStdString() << ", aligned "
+            << editor->document()->firstBlock().blockFormat().alignment().toInt();
+    return out.str();
+}
+
+template <class K> Ref<RectControl> NewPlacedControl(Window& window)
+{
+    return test::NewControl<K>(
+        window, test::Record().Int("Left", 10).Int("Top", 20).Int("Width", 120).Int("Height", 30));
+}
+
+struct RefusedValueCase {
+    const char* name;
+    const char* className;
+    Ref<RectControl> (*make)(Window& window);
+    test::Record itemsBefore; // each would change the control
+    const char* property;
+    std::int32_t refused;
+    friend void PrintTo(const RefusedValueCase& row, std::ostream* os) { *os << row.name; }
+};
+
+class RefusedValueTest : public test::ControlsTest, public ::testing::WithParamInterface<RefusedValueCase> { };
+
+TEST_P(RefusedValueTest, RaisesNamingClassPropertyAndOffsetAndChangesNothing)
+{
+    const RefusedValueCase& c = GetParam();
+    const Ref<RectControl> control = c.make(*window);
+    const auto valuesBefore = PropertyValues(*control);
+    const std::string widgetBefore = WidgetState(*control->Widget());
+    test::Record record = c.itemsBefore;
+    record.Int(c.property, c.refused).Bool("Enabled", false);
+    const std::size_t refusedAt = c.itemsBefore.Bytes().ByteLength() + std::strlen(c.property) + 1;
+
+    const std::string message = RuntimeExceptionMessage([&] { _SetProperties(control, record.Bytes()); });
+
+    EXPECT_NE(message.find(c.className), std::string::npos) << message;
+    EXPECT_NE(message.find("\"" + std::string(c.property) + "\""), std::string::npos) << message;
+    EXPECT_TRUE(MentionsOffset(message, refusedAt)) << message;
+    const auto valuesAfter = PropertyValues(*control);
+    ASSERT_EQ(valuesAfter.size(), valuesBefore.size());
+    for (std::size_t i = 0; i < valuesBefore.size(); ++i)
+        EXPECT_TRUE(valuesAfter[i].second == valuesBefore[i].second) << valuesBefore[i].first << " changed";
+    EXPECT_EQ(WidgetState(*control->Widget()), widgetBefore);
+}
+
+INSTANTIATE_TEST_SUITE_P(Controls, RefusedValueTest,
+    ::testing::Values(RefusedValueCase { "CheckBox_State_7", "CheckBox", &NewPlacedControl<CheckBox>,
+                          test::Record().Str("Caption", "changed").Bool("Value", true).Int("Left", 50), "State", 7 },
+        RefusedValueCase { "CheckBox_State_minus1", "CheckBox", &NewPlacedControl<CheckBox>,
+            test::Record().Bool("Value", true), "State", -1 },
+        RefusedValueCase { "PushButton_Width_minus1", "PushButton", &NewPlacedControl<PushButton>,
+            test::Record().Str("Caption", "changed").Int("Top", 5), "Width", -1 },
+        RefusedValueCase { "Label_Height_minus30", "Label", &NewPlacedControl<Label>,
+            test::Record().Str("Text", "changed").Int("Width", 300), "Height", -30 },
+        RefusedValueCase { "Label_TextAlign_4", "Label", &NewPlacedControl<Label>,
+            test::Record().Str("Text", "changed").Int("Height", 50), "TextAlign", 4 },
+        RefusedValueCase { "TextArea_Alignment_9", "TextArea", &NewPlacedControl<TextArea>,
+            test::Record().Str("Text", "changed").Bool("Multiline", false).Int("Left", 3), "Alignment", 9 },
+        RefusedValueCase { "Slider_TickStyle_4", "Slider", &NewPlacedControl<Slider>,
+            test::Record().Int("Maximum", 200).Int("Value", 150), "TickStyle", 4 },
+        RefusedValueCase { "Slider_LineStep_minus2", "Slider", &NewPlacedControl<Slider>,
+            test::Record().Int("PageStep", 25).Int("Value", 60), "LineStep", -2 },
+        RefusedValueCase { "Slider_PageStep_minus5", "Slider", &NewPlacedControl<Slider>,
+            test::Record().Int("LineStep", 7).Bool("Visible", false), "PageStep", -5 }),
     RowName);
 
 } // namespace

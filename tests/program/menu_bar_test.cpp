@@ -5,6 +5,7 @@
 
 #include "runtime/exception.h"
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -153,6 +154,18 @@ TEST_P(MenuItemAccessorTest, GivesTheItemOfItsNameOnTheWindowsBar)
     while (root->Parent())
         root = root->Parent();
     EXPECT_EQ(root, window->MenuBar().get());
+}
+
+TEST_P(MenuItemAccessorTest, LooksTheNameUpOnceWithTheFormThatTakesTheNameAlone)
+{
+    const Ref<Window1> window = Window();
+    Trace().Clear();
+
+    GetParam().get(*window);
+
+    // The form with an occurrence would add it to the entry: "... EditCopy 0".
+    EXPECT_EQ(EntriesStartingWith(Trace().Entries(), "MenuItem._Lookup"),
+        std::vector<std::string> { "MenuItem._Lookup " + std::string(GetParam().name) });
 }
 
 TEST_P(MenuItemAccessorTest, RaisesNilObjectExceptionWhenTheWindowHasNoBar)

@@ -9,7 +9,12 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <cstdio>
+#include <cstdlib>
 #include <functional>
+#include <new>
+#include <ostream>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -157,6 +162,70 @@ INSTANTIATE_TEST_SUITE_P(Failures, FailingRunTest,
             { "RuntimeRun", "Random.InRange 1 79" }, { "Clipboard.Close", "Quit" } }),
     RowName);
 
+// The index of the first entry, or the entries' size when there is none.
+std::size_t IndexOf(const std::vector<std::string>& entries, const std::string& entry)
+{
+    return static_cast<std::size_t>(std::find(entries.begin(), entries.end(), entry) - entries.begin());
+}
+
+// A whole run with a click on the push button, which uses Random and the
+// Clipboard; then exits 0 when the trace shows every class that the run uses
+// set up once, by the class registration before _Main, the framework's
+// classes before the program's. Otherwise it writes what is wrong, and the
+// trace, to standard error and exits 1.
+[[noreturn]] void RunOnceAndCheckTheClassSetUps()
+{
+    std::vector<std::string> entries;
+    {
+        fw::TraceRecorder trace;
+        RunMain([] {
+            ClickOn(*global::Window1()->Generate());
+            fw::Quit(0);
+        });
+        entries = trace.Entries();
+    }
+    std::string problems;
+    const std::size_t registration = IndexOf(entries, "RuntimePerformInitializers");
+    // _Main's first step makes the exception helper's delegate.
+    const std::size_t mainStarts = IndexOf(entries, "RuntimeCreateDelegate ( Ptr, Ptr ) as Object");
+    const std::size_t programSetUp = IndexOf(entries, "RuntimeNewVtable App");
+    for (const char* className : { "Random", "Clipboard" }) {
+        const std::string setUp = std::string("RuntimeNewVtable ") + className;
+        const std::size_t at = IndexOf(entries, setUp);
+        if (CountOf(entries, setUp) != 1)
+            problems += setUp + " is in the trace " + std::to_string(CountOf(entries, setUp)) + " times\n";
+        if (!(registration < at && at < mainStarts))
+            problems += setUp + " is not between RuntimePerformInitializers and _Main\n";
+        if (!(at < programSetUp))
+            problems += setUp + " does not come before App's set-up\n";
+    }
+    for (std::size_t i = mainStarts; i < entries.size(); ++i) {
+        if (entries[i].starts_with("RuntimeNewVtable"))
+            problems += entries[i] + " comes after _Main has started\n";
+    }
+    for (const char* use : { "Random.InRange", "Clipboard.Text" }) {
+        if (EntriesStartingWith(entries, use).empty())
+            problems += std::string(use) + " was never called\n";
+    }
+    if (problems.empty())
+        std::_Exit(0);
+    for (const std::string& entry : entries) {
+        if (!entry.starts_with("Random.InRange") && !entry.starts_with("DebugLog"))
+            problems += "  " + entry + "\n";
+    }
+    std::fputs(problems.c_str(), stderr);
+    std::fflush(stderr);
+    std::_Exit(1);
+}
+
+// Class tables live as long as the process, so the run needs a process in
+// which no class has been set up yet: a death test's child, started afresh.
+TEST(ClassRegistrationTest, SetsUpRandomAndTheClipboardBeforeMainAndNoneAtFirstUse)
+{
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(RunOnceAndCheckTheClassSetUps(), ::testing::ExitedWithCode(0), "");
+}
+
 void RaiseArgument(fw::Ptr argument) { fw::Raise(*static_cast<Ref<fw::Object>*>(argument)); }
 
 TEST(ExceptionHelperTest, GivesNilWhenTheRoutineReturns)
@@ -178,6 +247,37 @@ TEST(ExceptionHelperTest, GivesBackTheRuntimeExceptionItselfAndRaisesNothing)
 
     EXPECT_EQ(result.get(), raised.get());
 }
+
+// A C++ exception that is no framework exception, thrown by a routine.
+struct ForeignCase {
+    const char* name;
+    fw::RoutineEntry routine;
+    const char* message; // of the RuntimeException the helper gives back
+    friend void PrintTo(const ForeignCase& row, std::ostream* os) { *os << row.name; }
+};
+
+class ForeignExceptionTest : public ::testing::TestWithParam<ForeignCase> { };
+
+TEST_P(ForeignExceptionTest, GivesItBackAsARuntimeExceptionWithItsMessage)
+{
+    const ForeignCase& c = GetParam();
+    Ref<fw::Object> result;
+
+    EXPECT_NO_THROW(result = _CallFunctionWithExceptionHandling(c.routine, nullptr));
+
+    ASSERT_NE(result, nullptr);
+    EXPECT_EQ(result->Class(), fw::RuntimeException::__Lookup());
+    const auto* exception = dynamic_cast<const fw::RuntimeException*>(result.get());
+    ASSERT_NE(exception, nullptr);
+    EXPECT_EQ(exception->Message().Bytes(), c.message);
+}
+
+INSTANTIATE_TEST_SUITE_P(Exceptions, ForeignExceptionTest,
+    ::testing::Values(
+        ForeignCase { "runtimeError", [](fw::Ptr) { throw std::runtime_error("disk on fire"); }, "disk on fire" },
+        ForeignCase { "badAlloc", [](fw::Ptr) { throw std::bad_alloc(); }, "std::bad_alloc" },
+        ForeignCase { "notAStdException", [](fw::Ptr) { throw 42; }, "unknown C++ exception" }),
+    RowName);
 
 TEST(ExceptionHelperTest, RaisesAnyOtherObjectOnUnchanged)
 {
