@@ -248,6 +248,16 @@ std::vector<ShownCase> ShownRows()
         { "PassSize_lineStep", [](const Widgets& w) { return w.passSize->singleStep(); }, 2 },
         { "PassSize_pageStep", [](const Widgets& w) { return w.passSize->pageStep(); }, 20 },
         { "PassSize_liveScroll", [](const Widgets& w) { return w.passSize->hasTracking(); }, true },
+        // The label follows the handle while it is still held.
+        { "PassSize_labelFollowsTheDrag",
+            [](const Widgets& w) {
+                w.passSize->setSliderDown(true);
+                w.passSize->setSliderPosition(100);
+                const QString during = w.label1->text();
+                w.passSize->setSliderDown(false);
+                return during;
+            },
+            "100 chars long" },
         { "PassSize_noTicks", [](const Widgets& w) { return QVariant::fromValue(w.passSize->tickPosition()); },
             QVariant::fromValue(QSlider::NoTicks) },
 
