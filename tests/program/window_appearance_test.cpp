@@ -144,28 +144,21 @@ struct ControlPlace {
 
 std::vector<ShownCase> ControlRows(const ControlPlace& place)
 {
-    const auto row = [&](const char* what, std::function<QVariant(const QWidget*)> seen, QVariant expected) {
+    const auto row = [&](const char* what, QVariant expected, std::function<QVariant(const QWidget*)> seen) {
         return ShownCase { std::string(place.name) + "_" + what,
             [widget = place.widget, seen](const Widgets& w) { return seen(widget(w)); }, std::move(expected) };
     };
     std::vector<ShownCase> rows = {
-        row(
-            "geometry", [](const QWidget* c) { return c->geometry(); }, place.geometry),
-        row(
-            "inTheContentArea", [](const QWidget* c) { return c->parentWidget()->objectName(); }, "content"),
-        row(
-            "visible", [](const QWidget* c) { return c->isVisible(); }, true),
-        row(
-            "enabled", [](const QWidget* c) { return c->isEnabled(); }, true),
-        row(
-            "noToolTip", [](const QWidget* c) { return c->toolTip(); }, QString()),
+        row("geometry", place.geometry, [](const QWidget* c) { return c->geometry(); }),
+        row("inTheContentArea", "content", [](const QWidget* c) { return c->parentWidget()->objectName(); }),
+        row("visible", true, [](const QWidget* c) { return c->isVisible(); }),
+        row("enabled", true, [](const QWidget* c) { return c->isEnabled(); }),
+        row("noToolTip", QString(), [](const QWidget* c) { return c->toolTip(); }),
     };
     if (place.tabStop)
-        rows.push_back(row(
-            "tabStop", [](const QWidget* c) { return bool(c->focusPolicy() & Qt::TabFocus); }, true));
+        rows.push_back(row("tabStop", true, [](const QWidget* c) { return bool(c->focusPolicy() & Qt::TabFocus); }));
     if (place.hasText)
-        rows.push_back(row(
-            "systemFont", [](const QWidget* c) { return FontDifferences(c); }, QStringList()));
+        rows.push_back(row("systemFont", QStringList(), [](const QWidget* c) { return FontDifferences(c); }));
     return rows;
 }
 
