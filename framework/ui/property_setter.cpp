@@ -183,6 +183,19 @@ std::string ClassNameOf(const Ref<Object>& object)
     return object->Class() ? object->Class()->name : std::string("an object without a class");
 }
 
+// Two upper-case hexadecimal digits per byte, nothing between them.
+std::string HexOf(std::string_view bytes)
+{
+    static constexpr char kDigits[] = "0123456789ABCDEF";
+    std::string hex;
+    hex.reserve(2 * bytes.size());
+    for (const unsigned char byte : bytes) {
+        hex += kDigits[byte >> 4];
+        hex += kDigits[byte & 0x0F];
+    }
+    return hex;
+}
+
 } // namespace
 
 std::vector<RecordItem> ReadPropertyRecord(const ClassTable& table, const String& record)
@@ -206,7 +219,12 @@ void RuntimeMassPropertySetter(const Ref<Object>& object, const String& record)
 
 void _SetProperties(const Ref<Object>& object, const String& record)
 {
-    TraceCall("_SetProperties", ClassNameOf(object));
+    // The record follows the class in hexadecimal, so that a test sees the
+    // very bytes it was handed.
+    TraceCall("_SetProperties", [&] {
+        const std::string& bytes = record.Bytes();
+        return bytes.empty() ? ClassNameOf(object) : ClassNameOf(object) + ' ' + HexOf(bytes);
+    });
     RuntimeMassPropertySetter(object, record);
 }
 

@@ -366,12 +366,15 @@ TEST_F(PropertySetterTest, HoldsTheObjectWhileASetterDropsTheLastOtherReference)
     EXPECT_EQ(RecordTarget::destroyed, destroyedBefore + 1);
 }
 
-TEST_F(PropertySetterTest, TracesBothCallsWithTheClassName)
+TEST_F(PropertySetterTest, TracesBothCallsWithTheClassNameAndTheRecordInHex)
 {
     TraceRecorder trace;
     _SetProperties(target, String(Item("Width", Int(1))));
+    _SetProperties(target, String());
     EXPECT_EQ(trace.Entries(),
-        (std::vector<std::string> { "_SetProperties RecordChild", "RuntimeMassPropertySetter RecordChild" }));
+        (std::vector<std::string> { // "Width ", then 1 as four bytes.
+            "_SetProperties RecordChild 57696474682000000001", "RuntimeMassPropertySetter RecordChild",
+            "_SetProperties RecordChild", "RuntimeMassPropertySetter RecordChild" }));
 }
 
 struct Int32Case {

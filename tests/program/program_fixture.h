@@ -65,10 +65,9 @@ inline std::string ClipboardText() { return QGuiApplication::clipboard()->text()
 inline void SetClipboardText(const char* text) { QGuiApplication::clipboard()->setText(QString::fromUtf8(text)); }
 
 // A click of the user's mouse: on a check box's indicator, in the middle of
-// any other control.
-inline void ClickOn(fw::RectControl& control)
+// any other widget.
+inline void ClickOn(QWidget* widget)
 {
-    QWidget* widget = control.Widget();
     ASSERT_NE(widget, nullptr);
     QPoint at = widget->rect().center();
     if (auto* box = qobject_cast<QCheckBox*>(widget)) {
@@ -78,6 +77,8 @@ inline void ClickOn(fw::RectControl& control)
     }
     QTest::mouseClick(widget, Qt::LeftButton, {}, at);
 }
+
+inline void ClickOn(fw::RectControl& control) { ClickOn(control.Widget()); }
 
 class ProgramTest : public ::testing::Test {
 protected:

@@ -1,3 +1,4 @@
+#include "expected_records.h"
 #include "property_record.h"
 #include "row_name.h"
 
@@ -14,13 +15,14 @@ namespace pwgen {
 namespace {
 
 using fw::PropertyType;
+namespace record = pwgen::testing::record;
 
-PropertyType TypeOf(const FieldValue& value)
+PropertyType TypeOf(const record::Value& value)
 {
     struct Type {
         PropertyType operator()(std::int32_t) const { return PropertyType::Int32; }
         PropertyType operator()(bool) const { return PropertyType::Boolean; }
-        PropertyType operator()(const fw::Color&) const { return PropertyType::Color; }
+        PropertyType operator()(const record::Colour&) const { return PropertyType::Color; }
         PropertyType operator()(std::string_view) const { return PropertyType::String; }
     };
     return std::visit(Type {}, value);
@@ -36,9 +38,10 @@ std::string ClassSpelling(std::string_view recordName)
     return it == spellings.end() ? std::string(recordName) : it->second;
 }
 
-// A class with one property per item, of the item's type. The properties are
-// registered in reverse, so that the reader cannot lean on their order.
-const fw::ClassTable& ClassFor(const char* name, std::span<const RecordField> items)
+// A class with one property per item of the typed record, of the item's type.
+// The properties are registered in reverse, so that the reader cannot lean on
+// their order.
+const fw::ClassTable& ClassFor(const char* name, std::span<const record::Item> items)
 {
     fw::ClassTable* table = fw::RuntimeNewClass(fw::ObjectClass());
     table->name = name;
@@ -50,24 +53,40 @@ const fw::ClassTable& ClassFor(const char* name, std::span<const RecordField> it
     return *table;
 }
 
-FieldValue ToField(const fw::Value& value)
+// A value as the reader gives it, in the form the typed records use. Its
+// String refers to the read value's bytes.
+record::Value InTypedForm(const fw::Value& value)
 {
     if (const auto* integer = std::get_if<std::int32_t>(&value))
-        return Int32Value(*integer);
+        return record::Int(*integer);
     if (const auto* boolean = std::get_if<bool>(&value))
-        return BooleanValue(*boolean);
+        return record::Bool(*boolean);
     if (const auto* colour = std::get_if<fw::Color>(&value))
-        return ColourValue(colour->red, colour->green, colour->blue);
+        return record::Colour { colour->red, colour->green, colour->blue };
     if (const auto* text = std::get_if<fw::String>(&value))
-        return StringValue(text->Bytes());
+        return record::Str(text->Bytes());
     ADD_FAILURE() << "a record value of a type no record holds";
-    return Int32Value(0);
+    return record::Int(0);
+}
+
+// The same, as the program's writer takes it.
+FieldValue ToField(const fw::Value& value)
+{
+    struct Field {
+        FieldValue operator()(std::int32_t integer) const { return Int32Value(integer); }
+        FieldValue operator()(bool boolean) const { return BooleanValue(boolean); }
+        FieldValue operator()(const record::Colour& c) const { return ColourValue(c[0], c[1], c[2]); }
+        FieldValue operator()(std::string_view text) const { return StringValue(text); }
+    };
+    return std::visit(Field {}, InTypedForm(value));
 }
 
 struct RecordCase {
     const char* name;
     const fw::String& (*record)();
     std::span<const RecordField> (*items)();
+    // The items as the window's design gives them, typed in the tests.
+    std::span<const record::Item> typedItems;
     std::size_t length;
     std::size_t itemCount;
     friend void PrintTo(const RecordCase& row, std::ostream* os) { *os << row.name; }
@@ -82,27 +101,28 @@ TEST_P(EightRecordsTest, HasItsLengthAndItemCount)
     EXPECT_EQ(c.items().size(), c.itemCount);
 }
 
-TEST_P(EightRecordsTest, ReadsBackToItsItemsEndingExactlyAtItsLength)
+TEST_P(EightRecordsTest, ReadsBackToItsTypedItemsEndingExactlyAtItsLength)
 {
     const RecordCase& c = GetParam();
-    const std::span<const RecordField> written = c.items();
+    const std::span<const record::Item> typed = c.typedItems;
 
-    const std::vector<fw::RecordItem> read = fw::ReadPropertyRecord(ClassFor(c.name, written), c.record());
+    const std::vector<fw::RecordItem> read = fw::ReadPropertyRecord(ClassFor(c.name, typed), c.record());
 
-    ASSERT_EQ(read.size(), written.size());
+    ASSERT_EQ(read.size(), typed.size());
     for (std::size_t i = 0; i < read.size(); ++i) {
         SCOPED_TRACE(read[i].name);
-        EXPECT_EQ(read[i].name, written[i].name);
-        EXPECT_EQ(read[i].property->name, ClassSpelling(written[i].name));
-        EXPECT_EQ(ToField(read[i].value), written[i].value);
+        EXPECT_EQ(read[i].name, typed[i].name);
+        EXPECT_EQ(read[i].property->name, ClassSpelling(typed[i].name));
+        const record::Item asRead { typed[i].name, InTypedForm(read[i].value) };
+        EXPECT_EQ(record::ToHex(record::Encode(asRead)), record::ToHex(record::Encode(typed[i])));
     }
-    EXPECT_EQ(read.back().offset + FieldLength(written.back()), c.length);
+    EXPECT_EQ(read.back().offset + record::Encode(typed.back()).size(), c.length);
 }
 
 TEST_P(EightRecordsTest, WrittenAgainFromWhatWasReadIsTheSameBytes)
 {
     const RecordCase& c = GetParam();
-    const std::vector<fw::RecordItem> read = fw::ReadPropertyRecord(ClassFor(c.name, c.items()), c.record());
+    const std::vector<fw::RecordItem> read = fw::ReadPropertyRecord(ClassFor(c.name, c.typedItems), c.record());
 
     std::vector<RecordField> again;
     for (const fw::RecordItem& item : read)
@@ -112,14 +132,14 @@ TEST_P(EightRecordsTest, WrittenAgainFromWhatWasReadIsTheSameBytes)
 }
 
 INSTANTIATE_TEST_SUITE_P(Records, EightRecordsTest,
-    ::testing::Values(RecordCase { "Window", WindowRecord, WindowRecordItems, 303, 22 },
-        RecordCase { "Generate", GenerateRecord, GenerateRecordItems, 339, 26 },
-        RecordCase { "UseCaps", UseCapsRecord, UseCapsRecordItems, 320, 27 },
-        RecordCase { "UseNumbers", UseNumbersRecord, UseNumbersRecordItems, 326, 27 },
-        RecordCase { "UseSymbols", UseSymbolsRecord, UseSymbolsRecordItems, 326, 27 },
-        RecordCase { "PassSize", PassSizeRecord, PassSizeRecordItems, 297, 25 },
-        RecordCase { "Label1", Label1Record, Label1RecordItems, 367, 30 },
-        RecordCase { "TextArea1", TextArea1Record, TextArea1RecordItems, 496, 40 }),
+    ::testing::Values(RecordCase { "Window", WindowRecord, WindowRecordItems, record::kWindowRecord, 303, 22 },
+        RecordCase { "Generate", GenerateRecord, GenerateRecordItems, record::kGenerateRecord, 339, 26 },
+        RecordCase { "UseCaps", UseCapsRecord, UseCapsRecordItems, record::kUseCapsRecord, 320, 27 },
+        RecordCase { "UseNumbers", UseNumbersRecord, UseNumbersRecordItems, record::kUseNumbersRecord, 326, 27 },
+        RecordCase { "UseSymbols", UseSymbolsRecord, UseSymbolsRecordItems, record::kUseSymbolsRecord, 326, 27 },
+        RecordCase { "PassSize", PassSizeRecord, PassSizeRecordItems, record::kPassSizeRecord, 297, 25 },
+        RecordCase { "Label1", Label1Record, Label1RecordItems, record::kLabel1Record, 367, 30 },
+        RecordCase { "TextArea1", TextArea1Record, TextArea1RecordItems, record::kTextArea1Record, 496, 40 }),
     RowName);
 
 enum class Where { Inside, AtTheEnd };
