@@ -7,7 +7,7 @@
 #include "text/string.h"
 #include "ui/check_box.h"
 #include "ui/label.h"
-#include "ui/property_setter.h"
+#include "runtime/property_setter.h"
 #include "ui/push_button.h"
 #include "ui/slider.h"
 #include "ui/text_area.h"

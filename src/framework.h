@@ -19,7 +19,7 @@
 #include "ui/label.h"
 #include "ui/menu_bar.h"
 #include "ui/menu_item.h"
-#include "ui/property_setter.h"
+#include "runtime/property_setter.h"
 #include "ui/push_button.h"
 #include "ui/quit_menu_item.h"
 #include "ui/slider.h"

@@ -1,6 +1,6 @@
 #include "ui/data_bound.h"
 
-#include "ui/member_property.h"
+#include "runtime/member_property.h"
 
 namespace fw {
 

@@ -3,8 +3,8 @@
 #include "runtime/exception.h"
 #include "runtime/thunk.h"
 #include "runtime/trace.h"
-#include "ui/member_property.h"
-#include "ui/property_checks.h"
+#include "runtime/member_property.h"
+#include "runtime/property_checks.h"
 #include "ui/qt_string.h"
 #include "ui/window.h"
 

@@ -1,6 +1,6 @@
 #include "ui/text_alignment.h"
 
-#include "ui/property_checks.h"
+#include "runtime/property_checks.h"
 
 #include <cassert>
 

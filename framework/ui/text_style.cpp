@@ -1,7 +1,7 @@
 #include "ui/text_style.h"
 
 #include "runtime/exception.h"
-#include "ui/member_property.h"
+#include "runtime/member_property.h"
 #include "ui/qt_string.h"
 
 #include <QGuiApplication>

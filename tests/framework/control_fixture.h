@@ -8,7 +8,7 @@
 #include "runtime/delegate.h"
 #include "runtime/thunk.h"
 #include "ui/control.h"
-#include "ui/property_setter.h"
+#include "runtime/property_setter.h"
 #include "ui/rect_control.h"
 #include "ui/window.h"
 

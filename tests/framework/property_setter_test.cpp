@@ -1,5 +1,5 @@
 #include "row_name.h"
-#include "ui/property_setter.h"
+#include "runtime/property_setter.h"
 
 #include "control_fixture.h"
 #include "runtime/class_table.h"

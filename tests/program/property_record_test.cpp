@@ -3,7 +3,7 @@
 #include "row_name.h"
 
 #include "runtime/class_table.h"
-#include "ui/property_setter.h"
+#include "runtime/property_setter.h"
 
 #include <gtest/gtest.h>
 

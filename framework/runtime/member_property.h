@@ -4,8 +4,8 @@
 #pragma once
 
 #include "runtime/class_table.h"
+#include "runtime/property_checks.h"
 #include "runtime/value.h"
-#include "ui/property_checks.h"
 
 #include <cstdint>
 #include <string>

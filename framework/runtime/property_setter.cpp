@@ -1,4 +1,4 @@
-#include "ui/property_setter.h"
+#include "runtime/property_setter.h"
 
 #include "runtime/exception.h"
 #include "runtime/trace.h"

@@ -1,13 +1,14 @@
-#include "ui/property_checks.h"
+#include "runtime/property_checks.h"
 
+#include "runtime/class_table.h"
 #include "runtime/exception.h"
-#include "ui/rect_control.h"
 
 namespace fw {
 
-void RaisePropertyError(const Control& control, const char* property, const std::string& problem)
+void RaisePropertyError(const Object& object, const char* property, const std::string& problem)
 {
-    RaiseRuntimeException(String(ControlClassName(control) + "." + property + ": " + problem));
+    const std::string className = object.Class() ? object.Class()->name : std::string("Object");
+    RaiseRuntimeException(String(className + "." + property + ": " + problem));
 }
 
 std::optional<std::string> ChoiceProblem(std::int32_t value, std::int32_t count, const char* choices)

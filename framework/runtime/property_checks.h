@@ -1,8 +1,8 @@
-// The rules for the values of the controls' properties. A property registers
-// its rule together with its setter, so that the mass setter checks every
-// value of a record before it sets any; the setter keeps to the same rule for
-// the values that code sets. A refused value raises a RuntimeException that
-// names the control's class and the property, and the control stays unchanged.
+// The rules for the values of properties. A property registers its rule
+// together with its setter, so that the mass setter checks every value of a
+// record before it sets any; the setter keeps to the same rule for the values
+// that code sets. A refused value raises a RuntimeException that names the
+// object's class and the property, and the object stays unchanged.
 #pragma once
 
 #include <cstdint>
@@ -11,19 +11,19 @@
 
 namespace fw {
 
-class Control;
+class Object;
 
 // What is wrong with a value, or nothing for a value the property takes.
 template <class T> using ValueRule = std::optional<std::string> (*)(T value);
 
 // Raises "Class.Property: problem".
-[[noreturn]] void RaisePropertyError(const Control& control, const char* property, const std::string& problem);
+[[noreturn]] void RaisePropertyError(const Object& object, const char* property, const std::string& problem);
 
 // Raises "Class.Property: problem" when `rule` refuses `value`.
-template <class T> void EnforceRule(const Control& control, const char* property, T value, ValueRule<T> rule)
+template <class T> void EnforceRule(const Object& object, const char* property, T value, ValueRule<T> rule)
 {
     if (std::optional<std::string> problem = rule(value))
-        RaisePropertyError(control, property, *problem);
+        RaisePropertyError(object, property, *problem);
 }
 
 // For a property that holds one of `count` choices, 0 to count - 1;
