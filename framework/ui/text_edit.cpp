@@ -14,6 +14,7 @@
 #include <QTextDocument>
 #include <QTextEdit>
 #include <QTextLayout>
+#include <QTextOption>
 
 #include <algorithm>
 
@@ -166,12 +167,19 @@ void TextEdit::ApplyBlockFormat()
     QTextEdit* editor = Editor();
     if (!editor)
         return;
+    const Qt::Alignment alignment = HorizontalAlignment(alignment_);
+    QTextDocument* document = editor->document();
+    // Text that the user pastes comes in paragraphs with a format of their
+    // own, which holds no alignment: they take the document's default.
+    if (QTextOption option = document->defaultTextOption(); option.alignment() != alignment) {
+        option.setAlignment(alignment);
+        document->setDefaultTextOption(option);
+    }
     QTextBlockFormat format;
-    format.setAlignment(HorizontalAlignment(alignment_));
+    format.setAlignment(alignment);
     AddBlockFormat(format);
     // With undo off the change leaves no step behind (and drops the earlier
     // ones): the user's Undo never takes back a format that code set.
-    QTextDocument* document = editor->document();
     document->setUndoRedoEnabled(false);
     QTextCursor whole(document);
     whole.select(QTextCursor::Document);
