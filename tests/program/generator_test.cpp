@@ -4,6 +4,7 @@
 #include "program_fixture.h"
 
 #include "../support/stderr_capture.h"
+#include "services/debug_log_testing.h"
 #include "services/random_testing.h"
 #include "ui/secret_mime_data.h"
 
@@ -150,13 +151,12 @@ TEST_P(PickLogTest, LogsEveryPickIndexOnlyWhenTheCategoryIsOn)
 {
     if (testsupport::EnvironmentSetsLoggingRules())
         GTEST_SKIP() << "the environment sets Qt logging rules";
-    QLoggingCategory::setFilterRules(QString::fromUtf8(GetParam().rules));
+    const fw::testing::ScopedDebugLogRules rules(GetParam().rules);
     testsupport::StderrRedirect stderrCapture;
 
     Assemble(false);
 
     const std::vector<std::string> lines = Lines(stderrCapture.Captured());
-    QLoggingCategory::setFilterRules(QString());
     if (!GetParam().logged) {
         EXPECT_EQ(lines, std::vector<std::string> {});
         return;
