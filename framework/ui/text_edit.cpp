@@ -189,9 +189,12 @@ void TextEdit::ApplyBlockFormat()
 
 void TextEdit::AddBlockFormat(QTextBlockFormat&) const { }
 
+void TextEdit::LetGoOfOldText() { }
+
 void TextEdit::ApplyText()
 {
     if (QTextEdit* editor = Editor()) {
+        LetGoOfOldText();
         const QSignalBlocker blocker(editor);
         // The text, its paragraphs' format and the selection are all in
         // place before the document is laid out, so it is laid out once.

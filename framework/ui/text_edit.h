@@ -85,6 +85,9 @@ protected:
     void ApplyBlockFormat();
     // Adds the subclass's part of the paragraphs' format.
     virtual void AddBlockFormat(QTextBlockFormat& format) const;
+    // Called before code replaces the widget's text: lets go of what the
+    // old text left outside the widget.
+    virtual void LetGoOfOldText();
 
 private:
     QString PlainText() const;
