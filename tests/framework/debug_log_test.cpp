@@ -7,6 +7,7 @@
 
 #include "../support/stderr_capture.h"
 
+#include <QLoggingCategory>
 #include <gtest/gtest.h>
 
 #include <ostream>
@@ -79,6 +80,17 @@ INSTANTIATE_TEST_SUITE_P(Rules, DebugLogTest,
         DebugLogCase {
             "offThenOn", "framework.debuglog.debug=false;framework.debuglog.debug=true", "12picked", "12picked\n" }),
     [](const auto& info) { return std::string(info.param.name); });
+
+// The rules a program hands Qt do not reach the log either: only the
+// environment's rule does.
+TEST_F(StderrCapture, QtFilterRulesLeaveItOff)
+{
+    QLoggingCategory::setFilterRules(QStringLiteral("framework.debuglog.debug=true\n*.debug=true"));
+
+    System()->DebugLog("12picked");
+
+    EXPECT_EQ(Captured(), "");
+}
 
 TEST_F(StderrCapture, LinesFollowEachOtherWithNothingBetween)
 {
