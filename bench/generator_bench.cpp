@@ -7,11 +7,11 @@
 //
 // After the table it prints each goal with the measured ratio.
 #include "program_session.h"
+#include "services/debug_log_testing.h"
 
 #include <QAbstractScrollArea>
 #include <QApplication>
 #include <QCheckBox>
-#include <QLoggingCategory>
 #include <QSlider>
 #include <QTest>
 #include <QTextEdit>
@@ -323,7 +323,7 @@ int main(int argc, char** argv)
     // password before the debug log goes on.
     const ProgramSession session;
     RunPendingEvents();
-    QLoggingCategory::setFilterRules("framework.debuglog.debug=true");
+    const fw::testing::ScopedDebugLogRules debugLogOn("framework.debuglog.debug=true");
 
     RegisterAll();
     GoalReporter reporter;

@@ -3,10 +3,11 @@
 #include "runtime/class_table.h"
 #include "runtime/thunk.h"
 #include "runtime/trace.h"
-
-#include <QLoggingCategory>
+#include "services/debug_log_rules.h"
+#include "services/debug_log_testing.h"
 
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 #include <string_view>
@@ -16,9 +17,17 @@ namespace fw {
 namespace {
 
 // Every line the program logs reveals one pick of a password, and a desktop
-// session keeps an application's standard error in its journal. So the
-// category's debug level is off unless someone switches it on.
-Q_LOGGING_CATEGORY(debugLogCategory, "framework.debuglog", QtInfoMsg)
+// session keeps an application's standard error in its journal. So the log
+// is off unless the environment switches it on by name; decided once, as Qt
+// reads its rules once. Only tests change it later.
+bool& DebugLogOn()
+{
+    static bool on = [] {
+        const char* rules = std::getenv("QT_LOGGING_RULES");
+        return DebugLogSwitchedOn(rules ? rules : "");
+    }();
+    return on;
+}
 
 // Writes all of `bytes` to `fd`: one write(2) unless it is interrupted or
 // cut short. A log line that cannot be written is dropped; logging never
@@ -63,7 +72,7 @@ SystemClass::SystemClass() { SetClass(__Lookup()); }
 void SystemClass::DebugLog(const String& line)
 {
     TraceCall("DebugLog", line.Bytes());
-    if (!debugLogCategory().isDebugEnabled())
+    if (!DebugLogOn())
         return;
     // Straight to the descriptor rather than through Qt's message handler,
     // which would add its own prefix and might send the line elsewhere.
@@ -99,5 +108,17 @@ void InitializeSystemGlobal()
 }
 
 void FinalizeSystemGlobal() { SystemGlobal().reset(); }
+
+namespace testing {
+
+ScopedDebugLogRules::ScopedDebugLogRules(std::string_view rules)
+    : previous_(DebugLogOn())
+{
+    DebugLogOn() = DebugLogSwitchedOn(rules);
+}
+
+ScopedDebugLogRules::~ScopedDebugLogRules() { DebugLogOn() = previous_; }
+
+} // namespace testing
 
 } // namespace fw

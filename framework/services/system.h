@@ -13,9 +13,10 @@ public:
     SystemClass();
 
     // Writes `line` and a line end to standard error, in one piece and with
-    // nothing before it, when the logging category "framework.debuglog" is
-    // enabled at debug level; writes nothing otherwise. It is off by default:
-    // switch it on with QT_LOGGING_RULES=framework.debuglog.debug=true.
+    // nothing before it, when the debug log is switched on; writes nothing
+    // otherwise. It is off unless QT_LOGGING_RULES holds the exact rule
+    // framework.debuglog.debug=true (services/debug_log_rules.h), read at the
+    // first line.
     void DebugLog(const String& line);
 
     static const ClassTable* __Lookup();

@@ -13,6 +13,9 @@ namespace fw {
 inline constexpr char kPasswordManagerHintFormat[] = "x-kde-passwordManagerHint";
 inline constexpr char kPasswordManagerHintSecret[] = "secret";
 
+// Puts `text` on `data` as plain text, with the hint.
+void SetSecretText(QMimeData& data, const QString& text);
+
 std::unique_ptr<QMimeData> MakeSecretTextMimeData(const QString& text);
 
 } // namespace fw

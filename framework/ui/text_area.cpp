@@ -65,6 +65,12 @@ void TextArea::AddBlockFormat(QTextBlockFormat& format) const
     format.setLineHeight(lineSpacing_ * 100.0, QTextBlockFormat::ProportionalHeight);
 }
 
+void TextArea::LetGoOfOldText()
+{
+    if (SecretTextEdit* area = Area())
+        area->GiveUpPrimarySelection();
+}
+
 SecretTextEdit* TextArea::Area() const { return qobject_cast<SecretTextEdit*>(Widget()); }
 
 void TextArea::ApplyMultiLine()

@@ -31,6 +31,8 @@ protected:
     QWidget* CreateWidget(QWidget* parent) override;
     void ApplyAll() override;
     void AddBlockFormat(QTextBlockFormat& format) const override;
+    // The old text leaves the PRIMARY selection, where selecting it put it.
+    void LetGoOfOldText() override;
 
 private:
     SecretTextEdit* Area() const;

@@ -15,6 +15,7 @@
 #include <QTextDocument>
 #include <QTextEdit>
 #include <QTextLayout>
+#include <QTextOption>
 
 #include <algorithm>
 
@@ -167,12 +168,19 @@ void TextEdit::ApplyBlockFormat()
     QTextEdit* editor = Editor();
     if (!editor)
         return;
+    const Qt::Alignment alignment = HorizontalAlignment(alignment_);
+    QTextDocument* document = editor->document();
+    // Text that the user pastes comes in paragraphs with a format of their
+    // own, which holds no alignment: they take the document's default.
+    if (QTextOption option = document->defaultTextOption(); option.alignment() != alignment) {
+        option.setAlignment(alignment);
+        document->setDefaultTextOption(option);
+    }
     QTextBlockFormat format;
-    format.setAlignment(HorizontalAlignment(alignment_));
+    format.setAlignment(alignment);
     AddBlockFormat(format);
     // With undo off the change leaves no step behind (and drops the earlier
     // ones): the user's Undo never takes back a format that code set.
-    QTextDocument* document = editor->document();
     document->setUndoRedoEnabled(false);
     QTextCursor whole(document);
     whole.select(QTextCursor::Document);
@@ -182,9 +190,12 @@ void TextEdit::ApplyBlockFormat()
 
 void TextEdit::AddBlockFormat(QTextBlockFormat&) const { }
 
+void TextEdit::LetGoOfOldText() { }
+
 void TextEdit::ApplyText()
 {
     if (QTextEdit* editor = Editor()) {
+        LetGoOfOldText();
         const QSignalBlocker blocker(editor);
         // The text, its paragraphs' format and the selection are all in
         // place before the document is laid out, so it is laid out once.

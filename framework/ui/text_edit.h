@@ -37,8 +37,9 @@ public:
 
     bool ReadOnly() const noexcept { return readOnly_; }
     void SetReadOnly(bool value);
-    // 0 the default (left), 1 left, 2 centre, 3 right, for every paragraph;
-    // another value raises a RuntimeException.
+    // 0 the default (left), 1 left, 2 centre, 3 right, for all of the text,
+    // also paragraphs that the user types or pastes later; another value
+    // raises a RuntimeException.
     std::int32_t Alignment() const noexcept { return alignment_; }
     void SetAlignment(std::int32_t value);
     Color BackColor() const noexcept { return backColor_; }
@@ -78,11 +79,15 @@ protected:
 
     // The widget, or nullptr before it is made.
     QTextEdit* Editor() const;
-    // Gives every paragraph the format of AddBlockFormat, as a change of code
-    // that the user cannot undo.
+    // Gives every paragraph the alignment and the format of AddBlockFormat,
+    // as a change of code that the user cannot undo, and makes the alignment
+    // the document's default.
     void ApplyBlockFormat();
     // Adds the subclass's part of the paragraphs' format.
     virtual void AddBlockFormat(QTextBlockFormat& format) const;
+    // Called before code replaces the widget's text: lets go of what the
+    // old text left outside the widget.
+    virtual void LetGoOfOldText();
 
 private:
     QString PlainText() const;

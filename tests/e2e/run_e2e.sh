@@ -101,19 +101,22 @@ fail() {
 
 clipboard() { timeout 5 xclip -selection clipboard -o 2>/dev/null || true; }
 clipboard_target() { timeout 5 xclip -selection clipboard -t "$1" -o 2>/dev/null || true; }
+primary() { timeout 5 xclip -selection primary -o 2>/dev/null || true; }
+primary_target() { timeout 5 xclip -selection primary -t "$1" -o 2>/dev/null || true; }
 
-# Makes a helper process own the clipboard with a known text, so that a
-# change of owner shows.
-set_clipboard() {
-    xclip -quiet -selection clipboard -i <<<"$1" >/dev/null 2>&1 &
+# Makes a helper process own the selection $1 (clipboard or primary) with
+# the text $2, so that a change of owner shows.
+own_selection() {
+    xclip -quiet -selection "$1" -i <<<"$2" >/dev/null 2>&1 &
     xclip_pids+=($!)
     local tries
     for ((tries = 0; tries < 50; tries++)); do
-        [[ "$(clipboard)" == "$1" ]] && return 0
+        [[ "$(timeout 5 xclip -selection "$1" -o 2>/dev/null)" == "$2" ]] && return 0
         sleep 0.1
     done
-    fail "could not put a text on the clipboard with xclip"
+    fail "could not put a text on the $1 selection with xclip"
 }
+set_clipboard() { own_selection clipboard "$1"; }
 
 # Prints the clipboard once it differs from $1; fails after a timeout.
 wait_clipboard_change() {
@@ -406,6 +409,102 @@ test_no_display() {
         fail "expected one line on stderr, got $lines: $(head -c 500 "$artifacts/no-display.stderr")"
 }
 
+# Starts the program with the given environment, makes a password with the
+# button, quits, and fails if the debug log or the password reached stderr.
+# $1 names the run.
+expect_no_debug_log() {
+    start_app "$@" || return 1
+    measure_content_offset || return 1
+    local password
+    password="$(press_button)" || return 1
+    key ctrl+q
+    expect_exit_zero || return 1
+    ! grep -q picked "$app_stderr" || fail "debug log written with $*" || return 1
+    ! grep -qF -- "$password" "$app_stderr" || fail "the password reached stderr with $*"
+}
+
+test_debug_log_wildcard() {
+    expect_no_debug_log debuglog-wildcard 'QT_LOGGING_RULES=*.debug=true'
+}
+
+test_debug_log_config_file() {
+    local config="$scratch/logging-config"
+    mkdir -p "$config/QtProject"
+    printf '[Rules]\n*.debug=true\n' >"$config/QtProject/qtlogging.ini"
+    expect_no_debug_log debuglog-config-file "XDG_CONFIG_HOME=$config"
+}
+
+# Triple-clicks the first line of the text area: selects the password, which
+# goes to the PRIMARY selection.
+select_password_by_mouse() {
+    xdotool mousemove --window "$win" --sync "$((offset_x + TEXT_AREA[0] + TEXT_AREA[2] / 2))" \
+        "$((offset_y + TEXT_AREA[1] + 12))" click --repeat 3 --delay 100 1
+    sleep "$SETTLE"
+}
+
+test_primary_selection() {
+    start_app primary || return 1
+    measure_content_offset || return 1
+    local old
+    old="$(copy_text_area)"
+    check_password "$old" 32 "$ALL_CHARS_RE" || return 1
+    own_selection primary "selected elsewhere" || return 1
+    select_password_by_mouse
+    [[ "$(primary)" == "$old" ]] || fail "triple-click put '$(primary)' on PRIMARY, expected '$old'" || return 1
+    [[ "$(primary_target x-kde-passwordManagerHint)" == secret ]] ||
+        fail "PRIMARY's hint is '$(primary_target x-kde-passwordManagerHint)', expected 'secret'" || return 1
+    # A new password from code: the old one leaves PRIMARY. (Looked at before
+    # Select All, which puts the new one there.)
+    click_check_box "${CAPS_BOX[@]}"
+    [[ -z "$(primary)" ]] || fail "PRIMARY still holds '$(primary)' after a check box click" || return 1
+    [[ "$(copy_text_area)" != "$old" ]] || fail "the check box showed no new password" || return 1
+    # Another program's selection stays through the next new password.
+    own_selection primary "selected elsewhere" || return 1
+    click_check_box "${CAPS_BOX[@]}"
+    [[ "$(primary)" == "selected elsewhere" ]] ||
+        fail "a new password took another program's PRIMARY selection: '$(primary)'" || return 1
+    key ctrl+q
+    expect_exit_zero
+}
+
+# The room left and right of the text inside the text area, in pixels, from
+# a screenshot: "left right".
+text_area_margins() {
+    local x=$((offset_x + TEXT_AREA[0] + 4)) y=$((offset_y + TEXT_AREA[1] + 4))
+    local w=$((TEXT_AREA[2] - 8)) h=$((TEXT_AREA[3] - 8)) box
+    # The trimmed box of the dark pixels: WxH+X+Y.
+    box="$(import -window "$win" -crop "${w}x${h}+${x}+${y}" +repage png:- |
+        convert png:- -colorspace Gray -threshold 50% -format '%@' info:)"
+    [[ "$box" =~ ^([0-9]+)x[0-9]+\+([0-9]+)\+[0-9]+$ ]] || return 1
+    echo "${BASH_REMATCH[2]} $((w - BASH_REMATCH[2] - BASH_REMATCH[1]))"
+}
+
+# Fails unless the text stands in the middle of the text area, give or take
+# the cursor's width. $1 says when.
+expect_centred() {
+    local left right
+    read -r left right <<<"$(text_area_margins)" || fail "no text seen in the text area $1" || return 1
+    ((left > 40 && right > 40)) || fail "text $1 has $left px left of it and $right px right: not centred" ||
+        return 1
+    ((left - right <= 6 && right - left <= 6)) ||
+        fail "text $1 has $left px left of it and $right px right: not centred"
+}
+
+test_centred_after_cut_and_paste() {
+    start_app centring || return 1
+    measure_content_offset || return 1
+    expect_centred "at start" || return 1
+    local password
+    password="$(copy_text_area)"
+    key ctrl+x
+    key ctrl+v
+    import -window root "$artifacts/after-paste.png" || true
+    expect_centred "after cut and paste" || return 1
+    [[ "$(copy_text_area)" == "$password" ]] || fail "cut and paste changed the text" || return 1
+    key ctrl+q
+    expect_exit_zero
+}
+
 # --- run ----------------------------------------------------------------------
 
 rm -f "$artifacts"/*.stderr "$artifacts"/fail-*.png "$artifacts/window.png"
@@ -423,6 +522,13 @@ scenario "Return presses the default button" test_return_presses_button
 scenario "Ctrl+Q exits with status 0; no debug log by default" test_quit_shortcut
 scenario "debug log: 200 'picked' lines per password" test_debug_log
 scenario "closing the window through the window manager exits with status 0" test_close_window
+scenario "debug log: QT_LOGGING_RULES='*.debug=true' writes no 'picked' line and no password" \
+    test_debug_log_wildcard
+scenario "debug log: a qtlogging.ini with *.debug=true writes no 'picked' line and no password" \
+    test_debug_log_config_file
+scenario "PRIMARY: a triple-click selects the password with the hint; a new password takes it off" \
+    test_primary_selection
+scenario "the password stays centred after it is cut and pasted back" test_centred_after_cut_and_paste
 scenario "no display: one line on stderr, non-zero exit, no crash" test_no_display
 
 echo "$passed passed, $failed failed"

@@ -1,5 +1,6 @@
-// The text area: selection in characters, paragraph format, Return, and
-// copies of its selection marked secret on the clipboard.
+// The text area: selection in characters, paragraph format, Return, copies
+// of its selection marked secret on the clipboard, and its alignment after
+// the user's edits.
 #include "control_fixture.h"
 #include "row_name.h"
 
@@ -7,12 +8,20 @@
 #include "ui/secret_mime_data.h"
 #include "ui/text_area.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QKeySequence>
 #include <QMimeData>
 #include <QTest>
 #include <QTextBlock>
+#include <QTextDocument>
 #include <QTextEdit>
+#include <QTextLayout>
+
+#include <cstddef>
+#include <tuple>
+#include <vector>
 
 namespace fw::test {
 namespace {
@@ -147,6 +156,136 @@ INSTANTIATE_TEST_SUITE_P(Paths, TextAreaCopyTest,
         CopyCase {
             "ctrlC", [](QTextEdit& area) { QTest::keyClick(&area, Qt::Key_C, Qt::ControlModifier); }, kSecretText },
         CopyCase { "cut", [](QTextEdit& area) { area.cut(); }, "pass" }),
+    RowName);
+
+// The user's keys and mouse on the text area's widget.
+void Press(QTextEdit& widget, QKeySequence::StandardKey key)
+{
+    const QKeyCombination combination = QKeySequence(key)[0];
+    QTest::keyClick(&widget, combination.key(), combination.keyboardModifiers());
+}
+
+// Three clicks in a row on the first line select that line.
+void TripleClickFirstLine(QTextEdit& widget)
+{
+    const QPoint onText = widget.cursorRect(QTextCursor(widget.document())).center();
+    QTest::mouseDClick(widget.viewport(), Qt::LeftButton, {}, onText);
+    QTest::mouseClick(widget.viewport(), Qt::LeftButton, {}, onText);
+}
+
+// The edits of the table below.
+void TripleClickCutPaste(QTextEdit& widget)
+{
+    TripleClickFirstLine(widget);
+    Press(widget, QKeySequence::Cut);
+    Press(widget, QKeySequence::Paste);
+}
+
+void SelectAllCutPaste(QTextEdit& widget)
+{
+    Press(widget, QKeySequence::SelectAll);
+    Press(widget, QKeySequence::Cut);
+    Press(widget, QKeySequence::Paste);
+}
+
+void SelectAllPaste(QTextEdit& widget)
+{
+    Press(widget, QKeySequence::SelectAll);
+    Press(widget, QKeySequence::Paste);
+}
+
+void TripleClickType(QTextEdit& widget)
+{
+    TripleClickFirstLine(widget);
+    QTest::keyClicks(&widget, "typed");
+}
+
+void NewLineAtTheEnd(QTextEdit& widget)
+{
+    Press(widget, QKeySequence::MoveToEndOfDocument);
+    QTest::keyClick(&widget, Qt::Key_Return);
+    QTest::keyClicks(&widget, "more");
+}
+
+struct EditCase {
+    const char* name;
+    const char* clipboardText; // what another program copied before
+    void (*edit)(QTextEdit& widget);
+    const char* textAfter;
+    std::size_t linesAfter;
+    friend void PrintTo(const EditCase& row, std::ostream* os) { *os << row.name; }
+};
+
+struct AlignmentCase {
+    const char* name;
+    std::int32_t alignment;
+    double roomLeftShare; // of the room beside a line's text, the part left of it
+    friend void PrintTo(const AlignmentCase& row, std::ostream* os) { *os << row.name; }
+};
+
+// Where a line's text stands in its line box, in pixels.
+struct LineRoom {
+    double left;
+    double right;
+};
+
+// Every line of the text as the document lays it out for painting.
+std::vector<LineRoom> LinesRoom(const QTextEdit& widget)
+{
+    QTextDocument& document = *widget.document();
+    document.documentLayout()->documentSize(); // lays out what is not yet
+    std::vector<LineRoom> lines;
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        const QTextLayout& layout = *block.layout();
+        for (int i = 0; i < layout.lineCount(); ++i) {
+            const QTextLine line = layout.lineAt(i);
+            const QRectF text = line.naturalTextRect();
+            lines.push_back({ text.left() - line.x(), line.x() + line.width() - text.right() });
+        }
+    }
+    return lines;
+}
+
+// Fails for a line whose text stands more than a pixel away from where the
+// alignment puts it.
+void ExpectAligned(const std::vector<LineRoom>& lines, double roomLeftShare)
+{
+    for (const LineRoom& room : lines) {
+        const double expectedLeft = roomLeftShare * (room.left + room.right);
+        EXPECT_NEAR(room.left, expectedLeft, 1.0)
+            << "a line's text has " << room.left << " px left of it and " << room.right << " px right of it";
+    }
+}
+
+class TextAreaEditTest : public ControlsTest,
+                         public ::testing::WithParamInterface<std::tuple<EditCase, AlignmentCase>> { };
+
+TEST_P(TextAreaEditTest, AlignmentHoldsForTheTextAfterTheUsersEdits)
+{
+    const auto& [c, alignment] = GetParam();
+    QGuiApplication::clipboard()->setText(QString::fromUtf8(c.clipboardText), QClipboard::Clipboard);
+    const Ref<TextArea> area = NewControl<TextArea>(
+        *window, Record().Int("Alignment", alignment.alignment).Int("Width", 444).Int("Height", 89));
+    area->SetText("Zq7!pass");
+    QTextEdit& widget = WidgetOf<QTextEdit>(*area);
+    ExpectAligned(LinesRoom(widget), alignment.roomLeftShare);
+
+    c.edit(widget);
+
+    ASSERT_EQ(area->Text(), String(c.textAfter));
+    const std::vector<LineRoom> lines = LinesRoom(widget);
+    ASSERT_EQ(lines.size(), c.linesAfter);
+    ExpectAligned(lines, alignment.roomLeftShare);
+}
+
+INSTANTIATE_TEST_SUITE_P(Edits, TextAreaEditTest,
+    ::testing::Combine(::testing::Values(EditCase { "tripleClickCutPaste", "", &TripleClickCutPaste, "Zq7!pass", 1 },
+                           EditCase { "selectAllCutPaste", "", &SelectAllCutPaste, "Zq7!pass", 1 },
+                           EditCase { "pasteLines", "one\ntwo\nthree", &SelectAllPaste, "one\ntwo\nthree", 3 },
+                           EditCase { "tripleClickType", "", &TripleClickType, "typed", 1 },
+                           EditCase { "newLineAtTheEnd", "", &NewLineAtTheEnd, "Zq7!pass\nmore", 2 }),
+        ::testing::Values(
+            AlignmentCase { "left", 1, 0.0 }, AlignmentCase { "centre", 2, 0.5 }, AlignmentCase { "right", 3, 1.0 })),
     RowName);
 
 } // namespace

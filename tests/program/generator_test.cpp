@@ -5,6 +5,7 @@
 #include "row_name.h"
 
 #include "../support/stderr_capture.h"
+#include "services/debug_log_testing.h"
 #include "services/random_testing.h"
 #include "ui/secret_mime_data.h"
 
@@ -177,14 +178,13 @@ TEST_P(PickLogTest, LogsEveryPickIndexOnlyWhenTheCategoryIsOn)
     if (testsupport::EnvironmentSetsLoggingRules())
         GTEST_SKIP() << "the environment sets Qt logging rules";
     global::Window1()->PassSize()->SetValue(GetParam().sliderValue);
-    QLoggingCategory::setFilterRules(QString::fromUtf8(GetParam().rules));
+    const fw::testing::ScopedDebugLogRules rules(GetParam().rules);
     testsupport::StderrRedirect stderrCapture;
 
     Assemble(false);
 
     const std::vector<std::string> lines = Lines(stderrCapture.Captured());
     EXPECT_EQ(Password().size(), static_cast<std::size_t>(GetParam().sliderValue));
-    QLoggingCategory::setFilterRules(QString());
     if (!GetParam().logged) {
         EXPECT_EQ(lines, std::vector<std::string> {});
         return;

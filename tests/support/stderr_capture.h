@@ -13,8 +13,8 @@
 
 namespace testsupport {
 
-// Rules from the environment take precedence over the ones a test sets, so a
-// test that switches a logging category cannot rely on its own rules then.
+// Logging settings in the environment can make Qt write messages of its own
+// to standard error, among what a test checks there.
 inline bool EnvironmentSetsLoggingRules()
 {
     return std::getenv("QT_LOGGING_RULES") != nullptr || std::getenv("QT_LOGGING_CONF") != nullptr;
