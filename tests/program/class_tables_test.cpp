@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 #include <string>
 #include <vector>
@@ -89,6 +90,13 @@ std::vector<std::string> Describe(const fw::MethodTable& methods, const std::vec
     return described;
 }
 
+// The number of parameters in a signature such as "(String, Int32) as Object".
+std::size_t ParameterCount(const std::string& signature)
+{
+    const std::string parameters = signature.substr(1, signature.find(')') - 1);
+    return parameters.empty() ? 0 : static_cast<std::size_t>(std::count(parameters.begin(), parameters.end(), ',')) + 1;
+}
+
 std::vector<std::string> EventNames(const fw::ClassTable& table)
 {
     std::vector<std::string> names;
@@ -148,7 +156,8 @@ TEST_P(ClassTableTest, ReplacesOnlyItsOwnVersionsOfTheParentsEntries)
             continue;
         replaced.push_back(entry.name + " " + entry.signature);
         const Ref<fw::Object> parentObject = fw::RuntimeNewObject(&parent);
-        EXPECT_THROW(entry.thunk(*parentObject, {}), fw::RaisedException) << entry.name;
+        const std::vector<fw::Value> arguments(ParameterCount(entry.signature));
+        EXPECT_THROW(entry.thunk(*parentObject, arguments), fw::RaisedException) << entry.name;
     }
     EXPECT_EQ(replaced, c.replaced);
 }
