@@ -21,6 +21,13 @@ std::string& ArmedFailure()
     static std::string operation;
     return operation;
 }
+
+// Calls of the armed operation still to pass before the one that fails.
+int& CallsBeforeFailure()
+{
+    static int calls = 0;
+    return calls;
+}
 } // namespace
 
 void AppendTrace(std::string_view operation, std::string_view detail)
@@ -31,10 +38,14 @@ void AppendTrace(std::string_view operation, std::string_view detail)
         entry += detail;
     }
     TraceEntries().push_back(std::move(entry));
-    if (!ArmedFailure().empty() && ArmedFailure() == operation) {
-        ArmedFailure().clear();
-        RaiseRuntimeException(String("injected failure in " + std::string(operation)));
+    if (ArmedFailure().empty() || ArmedFailure() != operation)
+        return;
+    if (CallsBeforeFailure() > 0) {
+        --CallsBeforeFailure();
+        return;
     }
+    ArmedFailure().clear();
+    RaiseRuntimeException(String("injected failure in " + std::string(operation)));
 }
 
 } // namespace detail
@@ -57,6 +68,11 @@ const std::vector<std::string>& TraceRecorder::Entries() const { return detail::
 
 void TraceRecorder::Clear() { detail::TraceEntries().clear(); }
 
-void TraceRecorder::FailOn(std::string operation) { detail::ArmedFailure() = std::move(operation); }
+void TraceRecorder::FailOn(std::string operation, int occurrence)
+{
+    assert(occurrence >= 1);
+    detail::ArmedFailure() = std::move(operation);
+    detail::CallsBeforeFailure() = occurrence - 1;
+}
 
 } // namespace fw

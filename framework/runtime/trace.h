@@ -43,9 +43,10 @@ public:
     const std::vector<std::string>& Entries() const;
     void Clear();
 
-    // Makes the next call of `operation` raise a RuntimeException, as a
-    // failing platform operation would. For tests of failure paths.
-    void FailOn(std::string operation);
+    // Makes the occurrence-th next call of `operation` (1: the very next)
+    // raise a RuntimeException, as a failing platform operation would. For
+    // tests of failure paths.
+    void FailOn(std::string operation, int occurrence = 1);
 };
 
 } // namespace fw

@@ -119,7 +119,7 @@ void Window::ShowModalWithin(const Ref<Window>&) { RaiseUnsupported("Window.Show
 void Window::ShowWithin(const Ref<Window>&, std::int32_t) { RaiseUnsupported("Window.ShowWithin"); }
 Ref<Window> Window::TrueWindow() { return RefTo(*this); }
 void Window::UpdateNow() { peer_->repaint(); }
-Ref<Window> Window::WindowEntry() { return RefTo(*this); }
+void Window::WindowEntry() { }
 
 void Window::_AddControl(String name, const Ref<Object>& object)
 {

@@ -94,7 +94,8 @@ public:
     virtual void ShowWithin(const Ref<Window>& parent, std::int32_t facing);
     virtual Ref<Window> TrueWindow();
     virtual void UpdateNow();
-    virtual Ref<Window> WindowEntry();
+    // The entry named after the class; it takes nothing and gives nothing.
+    virtual void WindowEntry();
     virtual void _AddControl(String name, const Ref<Object>& control);
     virtual void _AddMenuHandler(String name, Ptr handler);
     // The control registered under `name`, or nil.

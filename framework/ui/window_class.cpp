@@ -99,7 +99,7 @@ const ClassTable* Window::__Lookup()
         m->Append(MakeEntry("ShowWithin", "(Window, Int32)", &W::ShowWithin));
         m->Append(MakeEntry("TrueWindow", "() as Window", &W::TrueWindow));
         m->Append(MakeEntry("UpdateNow", "()", &W::UpdateNow));
-        m->Append(MakeEntry("Window", "() as Window", &W::WindowEntry));
+        m->Append(MakeEntry("Window", "()", &W::WindowEntry));
         m->Append(MakeEntry("_AddControl", "(String, Object)", &W::_AddControl));
         m->Append(MakeEntry("_AddMenuHandler", "(String, Ptr)", &W::_AddMenuHandler));
         m->Append(MakeEntry("_ControlByName", "(String) as Object", &W::_ControlByName));

@@ -1,9 +1,14 @@
-// The menu bar: its tree and shortcuts, the one global instance, and the
+// The menu bar: its tree, how each item is built, what a failed build
+// leaves, what the window shows of it, the one global instance, and the
 // window's accessors of its items.
 #include "program_fixture.h"
 #include "row_name.h"
 
 #include "runtime/exception.h"
+
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
 
 #include <ostream>
 #include <string>
@@ -63,22 +68,65 @@ TEST_F(MenuBarTest, BuildsTheFileMenuThenTheEditMenu)
         }));
 }
 
-TEST_F(MenuBarTest, GivesEveryItemButTheSeparatorsItsShortcut)
+// One item as the bar builds it, in build order.
+struct BuiltItem {
+    const char* name;
+    const char* itemClass;
+    const char* text;
+    // Null for an item whose shortcut is never set.
+    const char* shortcut;
+    // The menu it goes into; null for a menu, which goes onto the bar.
+    const char* menu;
+};
+
+constexpr BuiltItem kBuildOrder[] = {
+    { "FileMenu", "MenuItem", "&File", "", nullptr },
+    { "FileQuit", "QuitMenuItem", "&Quit", "Cmd+Q", "FileMenu" },
+    { "EditMenu", "MenuItem", "&Edit", "", nullptr },
+    { "EditUndo", "MenuItem", "&Undo", "Cmd+Z", "EditMenu" },
+    { "EditSeparator1", "MenuItem", "-", nullptr, "EditMenu" },
+    { "EditCut", "MenuItem", "Cu&t", "Cmd+X", "EditMenu" },
+    { "EditCopy", "MenuItem", "&Copy", "Cmd+C", "EditMenu" },
+    { "EditPaste", "MenuItem", "&Paste", "Cmd+V", "EditMenu" },
+    { "EditClear", "MenuItem", "&Delete", "", "EditMenu" },
+    { "EditSeparator2", "MenuItem", "-", nullptr, "EditMenu" },
+    { "EditSelectAll", "MenuItem", "Select &All", "Cmd+A", "EditMenu" },
+};
+
+// The trace of building one item: created, constructed, its properties set
+// in their order, then its menu looked up on the bar and the item appended.
+std::vector<std::string> ExpectedBuildTrace(const BuiltItem& item)
+{
+    const std::string name = item.name;
+    std::vector<std::string> trace
+        = { std::string("RuntimeNewObject ") + item.itemClass, "MenuItem.Constructor", "MenuItem.Name " + name,
+              "MenuItem.AutoEnable true", std::string("MenuItem.Text ") + item.text, "MenuItem.Visible true" };
+    if (item.shortcut)
+        trace.push_back("MenuItem.KeyboardShortcut " + name + " " + item.shortcut);
+    if (item.menu) {
+        trace.push_back(std::string("MenuItem.Child ") + item.menu);
+        trace.push_back(std::string("MenuItem.Append ") + item.menu + " " + name);
+    } else {
+        trace.push_back("MenuItem.Append  " + name); // the bar has no name
+    }
+    return trace;
+}
+
+TEST_F(MenuBarTest, SetsEachItemsPropertiesInOrderBeforeAttachingIt)
 {
     global::MainMenuBar();
 
-    EXPECT_EQ(EntriesStartingWith(trace.Entries(), "MenuItem.KeyboardShortcut"),
-        (std::vector<std::string> {
-            "MenuItem.KeyboardShortcut FileMenu ",
-            "MenuItem.KeyboardShortcut FileQuit Cmd+Q",
-            "MenuItem.KeyboardShortcut EditMenu ",
-            "MenuItem.KeyboardShortcut EditUndo Cmd+Z",
-            "MenuItem.KeyboardShortcut EditCut Cmd+X",
-            "MenuItem.KeyboardShortcut EditCopy Cmd+C",
-            "MenuItem.KeyboardShortcut EditPaste Cmd+V",
-            "MenuItem.KeyboardShortcut EditClear ",
-            "MenuItem.KeyboardShortcut EditSelectAll Cmd+A",
-        }));
+    std::vector<std::string> expected = { "RuntimeNewObject MainMenuBar.MainMenuBar" };
+    for (const BuiltItem& item : kBuildOrder) {
+        const std::vector<std::string> built = ExpectedBuildTrace(item);
+        expected.insert(expected.end(), built.begin(), built.end());
+    }
+    std::vector<std::string> building;
+    for (const std::string& entry : trace.Entries()) {
+        if (entry.starts_with("RuntimeNewObject") || entry.starts_with("MenuItem."))
+            building.push_back(entry);
+    }
+    EXPECT_EQ(building, expected);
 }
 
 TEST_F(MenuBarTest, ExitReleasesTheHeldBarAndThenDoesNothing)
@@ -101,11 +149,21 @@ TEST_F(MenuBarTest, ExitReleasesTheHeldBarAndThenDoesNothing)
     EXPECT_EQ(second->Children().size(), 2u);
 }
 
-class MenuBarFailureTest : public MenuBarTest, public ::testing::WithParamInterface<const char*> { };
+struct FailureCase {
+    const char* name;
+    std::string operation;
+    // The failing call of the operation, counted from 1.
+    int occurrence;
+    // "menu/item" for every item still in the bar after the failure.
+    std::vector<std::string> kept;
+    friend void PrintTo(const FailureCase& row, std::ostream* os) { *os << row.name; }
+};
+
+class MenuBarFailureTest : public MenuBarTest, public ::testing::WithParamInterface<FailureCase> { };
 
 TEST_P(MenuBarFailureTest, FailedBuildHoldsNothingAndTheNextRequestBuildsAnew)
 {
-    trace.FailOn(GetParam());
+    trace.FailOn(GetParam().operation, GetParam().occurrence);
 
     EXPECT_THROW(global::MainMenuBar(), fw::RaisedException);
     EXPECT_EQ(MainMenuBar_implicitInstance::Held(), nullptr);
@@ -116,10 +174,48 @@ TEST_P(MenuBarFailureTest, FailedBuildHoldsNothingAndTheNextRequestBuildsAnew)
     EXPECT_EQ(bar->Children()[1]->Children().size(), 8u);
 }
 
-// The first append of the File menu, and a look-up inside the Edit menu
-// after the File menu is complete.
-INSTANTIATE_TEST_SUITE_P(Operations, MenuBarFailureTest, ::testing::Values("MenuItem.Append", "MenuItem.Child"),
-    [](const auto& info) { return std::string(info.param).substr(std::string("MenuItem.").size()); });
+TEST_P(MenuBarFailureTest, KeepsExactlyTheItemsAppendedBeforeTheFailure)
+{
+    const fw::ClassTable* table = MainMenuBar::__Lookup();
+    const Ref<MainMenuBar> bar = fw::RuntimeCheckCast<MainMenuBar>(fw::RuntimeNewObject(table), table);
+    trace.FailOn(GetParam().operation, GetParam().occurrence);
+
+    EXPECT_THROW(bar->Constructor(), fw::RaisedException);
+
+    std::vector<std::string> kept;
+    for (const Ref<fw::MenuItem>& menu : bar->Children()) {
+        kept.push_back(menu->Name().Bytes());
+        for (const Ref<fw::MenuItem>& item : menu->Children())
+            kept.push_back(menu->Name().Bytes() + "/" + item->Name().Bytes());
+    }
+    EXPECT_EQ(kept, GetParam().kept);
+}
+
+const std::vector<std::string> kFileMenuBuilt = { "FileMenu", "FileMenu/FileQuit" };
+
+std::vector<std::string> FileMenuAndEditMenuUpTo(std::vector<std::string> editItems)
+{
+    std::vector<std::string> kept = kFileMenuBuilt;
+    kept.push_back("EditMenu");
+    for (const std::string& item : editItems)
+        kept.push_back("EditMenu/" + item);
+    return kept;
+}
+
+INSTANTIATE_TEST_SUITE_P(Operations, MenuBarFailureTest,
+    ::testing::Values(FailureCase { "firstAppend", "MenuItem.Append", 1, {} },
+        FailureCase { "fileMenuLookup", "MenuItem.Child", 1, { "FileMenu" } },
+        FailureCase { "editMenuAppend", "MenuItem.Append", 3, kFileMenuBuilt },
+        // The sixth append is EditCut's, the seventh look-up EditClear's menu,
+        // the ninth shortcut EditSelectAll's.
+        FailureCase {
+            "editCutAppend", "MenuItem.Append", 6, FileMenuAndEditMenuUpTo({ "EditUndo", "EditSeparator1" }) },
+        FailureCase { "editClearLookup", "MenuItem.Child", 7,
+            FileMenuAndEditMenuUpTo({ "EditUndo", "EditSeparator1", "EditCut", "EditCopy", "EditPaste" }) },
+        FailureCase { "editSelectAllShortcut", "MenuItem.KeyboardShortcut", 9,
+            FileMenuAndEditMenuUpTo(
+                { "EditUndo", "EditSeparator1", "EditCut", "EditCopy", "EditPaste", "EditClear", "EditSeparator2" }) }),
+    RowName);
 
 using SharedMenuBarTest = ProgramTest;
 
@@ -128,6 +224,54 @@ TEST_F(SharedMenuBarTest, ApplicationAndWindowShowTheOneBar)
     const Ref<fw::MenuBar> bar = global::MainMenuBar();
     EXPECT_EQ(global::App()->MenuBar(), bar);
     EXPECT_EQ(Window()->MenuBar(), bar);
+}
+
+// What the user sees in the window's menu bar: each menu's title, then its
+// entries, a separator as a line.
+std::vector<std::string> DescribeQtMenus(const QMenuBar& bar)
+{
+    std::vector<std::string> rows;
+    for (const QAction* title : bar.actions()) {
+        rows.push_back(title->text().toStdString() + (title->isVisible() ? "" : " (hidden)"));
+        const QMenu* menu = title->menu();
+        if (!menu)
+            continue;
+        for (const QAction* action : menu->actions()) {
+            std::string row = action->isSeparator() ? "  ----"
+                                                    : "  " + action->text().toStdString() + " ["
+                    + action->shortcut().toString(QKeySequence::PortableText).toStdString() + "]";
+            if (!action->isVisible())
+                row += " (hidden)";
+            if (!action->isEnabled())
+                row += " (disabled)";
+            rows.push_back(row);
+        }
+    }
+    return rows;
+}
+
+TEST_F(SharedMenuBarTest, TheWindowShowsFileThenEditWithTheirItemsInOrder)
+{
+    auto* mainWindow = qobject_cast<QMainWindow*>(Window()->TopLevelWidget());
+    ASSERT_NE(mainWindow, nullptr);
+    const QMenuBar* bar = mainWindow->menuBar();
+    ASSERT_NE(bar, nullptr);
+    EXPECT_TRUE(bar->isVisible());
+
+    EXPECT_EQ(DescribeQtMenus(*bar),
+        (std::vector<std::string> {
+            "&File",
+            "  &Quit [Ctrl+Q]",
+            "&Edit",
+            "  &Undo [Ctrl+Z]",
+            "  ----",
+            "  Cu&t [Ctrl+X]",
+            "  &Copy [Ctrl+C]",
+            "  &Paste [Ctrl+V]",
+            "  &Delete []",
+            "  ----",
+            "  Select &All [Ctrl+A]",
+        }));
 }
 
 struct AccessorCase {
