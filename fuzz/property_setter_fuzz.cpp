@@ -4,10 +4,10 @@
 // exception, or a broken invariant (below), which aborts.
 #include "runtime/class_table.h"
 #include "runtime/exception.h"
+#include "runtime/property_setter.h"
 #include "text/string.h"
 #include "ui/check_box.h"
 #include "ui/label.h"
-#include "runtime/property_setter.h"
 #include "ui/push_button.h"
 #include "ui/slider.h"
 #include "ui/text_area.h"

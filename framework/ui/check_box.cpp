@@ -1,8 +1,8 @@
 #include "ui/check_box.h"
 
-#include "ui/control_class.h"
 #include "runtime/member_property.h"
 #include "runtime/property_checks.h"
+#include "ui/control_class.h"
 #include "ui/qt_string.h"
 
 #include <QCheckBox>

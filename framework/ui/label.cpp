@@ -1,8 +1,8 @@
 #include "ui/label.h"
 
-#include "ui/control_class.h"
 #include "runtime/member_property.h"
 #include "runtime/property_checks.h"
+#include "ui/control_class.h"
 #include "ui/qt_color.h"
 #include "ui/qt_string.h"
 #include "ui/text_alignment.h"

@@ -1,7 +1,7 @@
 #include "ui/push_button.h"
 
-#include "ui/control_class.h"
 #include "runtime/member_property.h"
+#include "ui/control_class.h"
 #include "ui/qt_string.h"
 
 #include <QPushButton>

@@ -1,10 +1,10 @@
 #include "ui/rect_control.h"
 
 #include "runtime/exception.h"
-#include "runtime/thunk.h"
-#include "runtime/trace.h"
 #include "runtime/member_property.h"
 #include "runtime/property_checks.h"
+#include "runtime/thunk.h"
+#include "runtime/trace.h"
 #include "ui/qt_string.h"
 #include "ui/window.h"
 

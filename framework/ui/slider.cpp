@@ -1,8 +1,8 @@
 #include "ui/slider.h"
 
-#include "ui/control_class.h"
 #include "runtime/member_property.h"
 #include "runtime/property_checks.h"
+#include "ui/control_class.h"
 
 #include <QSignalBlocker>
 #include <QSlider>

@@ -1,8 +1,8 @@
 #include "ui/text_area.h"
 
-#include "ui/control_class.h"
 #include "runtime/member_property.h"
 #include "runtime/property_checks.h"
+#include "ui/control_class.h"
 #include "ui/secret_text_edit.h"
 
 #include <QTextBlockFormat>

@@ -6,9 +6,9 @@
 #include "row_name.h"
 #include "runtime/class_table.h"
 #include "runtime/delegate.h"
+#include "runtime/property_setter.h"
 #include "runtime/thunk.h"
 #include "ui/control.h"
-#include "runtime/property_setter.h"
 #include "ui/rect_control.h"
 #include "ui/window.h"
 

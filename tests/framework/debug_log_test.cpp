@@ -83,8 +83,8 @@ INSTANTIATE_TEST_SUITE_P(Rules, DebugLogTest,
         DebugLogCase {
             "offThenOn", "framework.debuglog.debug=false;framework.debuglog.debug=true", "12picked", "12picked\n" }),
     RowName);
-    // Made before the trace starts, as the class registration makes it in a run.
-    const Ref<SystemClass> system = System();
+// Made before the trace starts, as the class registration makes it in a run.
+const Ref<SystemClass> system = System();
 
 // The rules a program hands Qt do not reach the log either: only the
 // environment's rule does.
