@@ -2,6 +2,7 @@
 // state that connects program code with the loop (the exception helper, a
 // failure waiting to be raised, the exit status).
 #include "runtime/exception.h"
+#include "runtime/no_destructor.h"
 #include "runtime/runtime.h"
 #include "runtime/trace.h"
 #include "services/system.h"
@@ -32,10 +33,14 @@ struct RunTimeState {
     bool failureReported = false;
 };
 
+// Never destroyed by static destruction: Qt ends the process with exit()
+// from inside the event loop when its display connection breaks, and a
+// QApplication torn down then, with its windows and loop still up, crashes.
+// RuntimeExit ends the run time in order.
 RunTimeState& State()
 {
-    static RunTimeState state;
-    return state;
+    static NoDestructor<RunTimeState> state;
+    return *state;
 }
 
 const char* ProgramName() { return program_invocation_short_name; }
