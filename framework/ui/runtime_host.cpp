@@ -1,6 +1,7 @@
 // The run time's life on Qt: one QApplication, its event loop, and the
 // state that connects program code with the loop (the exception helper, a
 // failure waiting to be raised, the exit status).
+#include "runtime/core_dumps.h"
 #include "runtime/exception.h"
 #include "runtime/no_destructor.h"
 #include "runtime/runtime.h"
@@ -98,6 +99,8 @@ void RaiseOpenEvent()
 void RuntimeInit()
 {
     TraceCall("RuntimeInit");
+    // Before there is anything worth keeping out of a core file.
+    RefuseCoreDumps();
     RunTimeState& state = State();
     state.exceptionHelper = nullptr;
     state.pendingException.reset();
