@@ -17,12 +17,13 @@ struct HeldMessage {
 };
 std::vector<HeldMessage>* heldMessages = nullptr;
 
-// The platform plugins and their loader log under "qt.qpa": their warnings
-// say why no platform could start. Others (a missing runtime directory, say)
-// are beside the point then.
-bool IsPlatformWarning(const HeldMessage& message)
+// The platform plugins and their loader log under "qt.qpa": what they say
+// (the loader's "found but could not load" comes as information) is why no
+// platform could start. Others (a missing runtime directory, say) are beside
+// the point then.
+bool IsPlatformReport(const HeldMessage& message)
 {
-    return message.category.startsWith("qt.qpa") && message.type != QtDebugMsg && message.type != QtInfoMsg;
+    return message.category.startsWith("qt.qpa") && message.type != QtDebugMsg;
 }
 
 // The X11 plugin was there but found no X server at the display it was given
@@ -36,22 +37,30 @@ bool CouldNotConnectToDisplay(const std::vector<HeldMessage>& held)
     return false;
 }
 
-QString OneLine(const QString& text) { return text.simplified(); }
+// One sentence of a report, without its full stop: the report adds them.
+QString Sentence(const QString& text)
+{
+    QString sentence = text.simplified();
+    while (sentence.endsWith(QLatin1Char('.')))
+        sentence.chop(1);
+    return sentence;
+}
 
-// Qt's reason in one line: the platform warnings, then the last line of its
-// fatal message. For a missing plugin that line lists the plugins there are;
-// the paragraph before it only suggests reinstalling.
+// Qt's reason in one line: what the platform plugins said, then the last line
+// of its fatal message. For a missing plugin that line lists the plugins
+// there are; the paragraph before it only suggests reinstalling.
 QString QtReason(const std::vector<HeldMessage>& held, const QString& fatalText)
 {
-    QStringList parts;
+    QStringList sentences;
     for (const HeldMessage& message : held) {
-        if (IsPlatformWarning(message))
-            parts << OneLine(message.text);
+        if (IsPlatformReport(message))
+            sentences << Sentence(message.text);
     }
     const QStringList fatalLines = fatalText.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     if (!fatalLines.isEmpty())
-        parts << OneLine(fatalLines.last());
-    return parts.join(QStringLiteral(". "));
+        sentences << Sentence(fatalLines.last());
+    sentences.removeAll(QString());
+    return sentences.join(QStringLiteral(". ")) + QLatin1Char('.');
 }
 
 [[noreturn]] void ReportStartFailure(const QString& fatalText)
