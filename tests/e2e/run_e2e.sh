@@ -533,6 +533,18 @@ queued_x_clients() {
     ss -xlH | awk -v path="/tmp/.X11-unix/X${DISPLAY#:}" '$5 == path || $5 == "@" path { n += $3 } END { print n + 0 }'
 }
 
+# Ends the X server under the program with signal $1 and starts a new one
+# for the scenarios that follow; fails unless the program ended with status
+# 1 and one line on stderr that contains $3, and left no core file in $2.
+lose_x_server() {
+    end_x_server "$1"
+    expect_exit_status 1
+    restart_x_server || fail "could not start a new X server" || return 1
+    [[ ! -s "$failure_file" ]] || return 1
+    expect_one_line_with "$3" || return 1
+    expect_no_core_file "$2"
+}
+
 # The server dies under a running program that has put a password on the
 # clipboard: Qt's one line, status 1, no crash and no core file.
 test_lost_display() {
@@ -540,12 +552,7 @@ test_lost_display() {
     with_core_files_in "$dir" start_app lost-display || return 1
     measure_content_offset || return 1
     press_button >/dev/null || return 1
-    end_x_server TERM
-    expect_exit_status 1
-    restart_x_server || fail "could not start a new X server" || return 1
-    [[ ! -s "$failure_file" ]] || return 1
-    expect_one_line_with "X11" || return 1
-    expect_no_core_file "$dir"
+    lose_x_server TERM "$dir" "X11"
 }
 
 # The server dies while the program starts: stopped, the server leaves the
@@ -560,12 +567,7 @@ test_lost_display_at_start() {
         sleep 0.1
     done
     (($(queued_x_clients) > 0)) || fail "the program did not connect within 10 s"
-    end_x_server KILL
-    expect_exit_status 1
-    restart_x_server || fail "could not start a new X server" || return 1
-    [[ ! -s "$failure_file" ]] || return 1
-    expect_one_line_with "$DISPLAY_HINT" || return 1
-    expect_no_core_file "$dir"
+    lose_x_server KILL "$dir" "$DISPLAY_HINT"
 }
 
 # --- run ----------------------------------------------------------------------
