@@ -17,8 +17,10 @@ using LateStartup = void (*)();
 // or nil.
 using ExceptionHelper = Ref<Object> (*)(RoutineEntry routine, Ptr argument);
 
-// Starts the run time and the platform's GUI connection. Without a display
-// it prints one line saying so and ends the process with status 1.
+// Starts the run time and the platform's GUI connection. First the process
+// refuses core dumps, so that no crash writes a password to disk. When the
+// GUI cannot start (no display, no such platform plugin) it prints one line
+// with the reason and ends the process with status 1.
 void RuntimeInit();
 
 // The framework's own class set-ups and the initialiser of its shared system

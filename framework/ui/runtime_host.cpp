@@ -1,19 +1,21 @@
 // The run time's life on Qt: one QApplication, its event loop, and the
 // state that connects program code with the loop (the exception helper, a
 // failure waiting to be raised, the exit status).
+#include "runtime/core_dumps.h"
 #include "runtime/exception.h"
+#include "runtime/no_destructor.h"
 #include "runtime/runtime.h"
 #include "runtime/trace.h"
 #include "services/system.h"
 #include "ui/application.h"
 #include "ui/framework_classes.h"
+#include "ui/qt_application_start.h"
 #include "ui/window.h"
 
 #include <QApplication>
 #include <QTimer>
 #include <cerrno>
 #include <cstdio>
-#include <cstdlib>
 #include <memory>
 #include <string>
 #include <vector>
@@ -32,55 +34,17 @@ struct RunTimeState {
     bool failureReported = false;
 };
 
+// Never destroyed by static destruction: Qt ends the process with exit()
+// from inside the event loop when its display connection breaks, and a
+// QApplication torn down then, with its windows and loop still up, crashes.
+// RuntimeExit ends the run time in order.
 RunTimeState& State()
 {
-    static RunTimeState state;
-    return state;
+    static NoDestructor<RunTimeState> state;
+    return *state;
 }
 
 const char* ProgramName() { return program_invocation_short_name; }
-
-// Qt ends the process when it finds no display. While the QApplication is
-// made, its messages are held back; a fatal one becomes one clear line and
-// exit status 1, the others are passed on once the connection stands.
-struct HeldMessage {
-    QtMsgType type;
-    QByteArray category;
-    QString text;
-};
-std::vector<HeldMessage>* heldMessages = nullptr;
-QtMessageHandler previousHandler = nullptr;
-
-void HoldStartupMessage(QtMsgType type, const QMessageLogContext& context, const QString& text)
-{
-    if (type == QtFatalMsg) {
-        std::fprintf(
-            stderr, "%s: cannot open a display (is DISPLAY or WAYLAND_DISPLAY set to a running one?)\n", ProgramName());
-        std::fflush(stderr);
-        std::_Exit(1);
-    }
-    heldMessages->push_back({ type, QByteArray(context.category), text });
-}
-
-std::unique_ptr<QApplication> MakeApplication()
-{
-    // The program reads no command line: Qt sees only the program's name.
-    static int argc = 1;
-    static char name[] = "password-generator";
-    static char* argv[] = { name, nullptr };
-
-    std::vector<HeldMessage> held;
-    heldMessages = &held;
-    previousHandler = qInstallMessageHandler(HoldStartupMessage);
-    auto application = std::make_unique<QApplication>(argc, argv);
-    qInstallMessageHandler(previousHandler);
-    heldMessages = nullptr;
-    for (const HeldMessage& message : held) {
-        const QMessageLogContext context(nullptr, 0, nullptr, message.category.constData());
-        qt_message_output(message.type, context, message.text);
-    }
-    return application;
-}
 
 void RaiseOpenEvent()
 {
@@ -93,6 +57,8 @@ void RaiseOpenEvent()
 void RuntimeInit()
 {
     TraceCall("RuntimeInit");
+    // Before there is anything worth keeping out of a core file.
+    RefuseCoreDumps();
     RunTimeState& state = State();
     state.exceptionHelper = nullptr;
     state.pendingException.reset();
@@ -100,7 +66,7 @@ void RuntimeInit()
     state.quitRequested = false;
     state.failureReported = false;
     if (!QApplication::instance())
-        state.ownApplication = MakeApplication();
+        state.ownApplication = StartQtApplication();
     // Quitting is the program's decision, not a side effect of its last
     // window closing.
     QApplication::setQuitOnLastWindowClosed(false);

@@ -19,7 +19,7 @@ artifacts="$2"
 mkdir -p "$artifacts"
 artifacts="$(realpath "$artifacts")"
 
-for tool in Xvfb openbox xdotool xclip xprop wmctrl import timeout; do
+for tool in Xvfb openbox xdotool xclip xprop wmctrl import timeout ss; do
     if ! command -v "$tool" >/dev/null; then
         echo "missing tool: $tool (scripts/install-deps.sh installs it)" >&2
         exit 2
@@ -132,14 +132,22 @@ wait_clipboard_change() {
     return 1
 }
 
-# Starts the program with the given environment assignments; stderr goes to
-# $artifacts/$1.stderr. Sets app_pid and win (the program's top-level window).
-win="" app_stderr=""
-start_app() {
+# Starts the program in the background with the environment arguments of
+# env ("${@:2}"); stderr goes to $artifacts/$1.stderr. Sets app_pid and
+# app_stderr.
+app_stderr=""
+spawn_app() {
     app_stderr="$artifacts/$1.stderr"
     shift
     env "$@" "$exe" >/dev/null 2>"$app_stderr" &
     app_pid=$!
+}
+
+# Starts the program like spawn_app and waits for its window. Sets win (the
+# program's top-level window).
+win=""
+start_app() {
+    spawn_app "$@"
     local tries status=0
     for ((tries = 0; tries < 150; tries++)); do
         win="$(xdotool search --all --onlyvisible --pid "$app_pid" --name '^Password Generator$' 2>/dev/null |
@@ -156,21 +164,31 @@ start_app() {
     fail "no visible window titled 'Password Generator' within 15 s"
 }
 
-# Waits up to 10 s for the program to end; fails unless its status is 0.
-expect_exit_zero() {
-    local tries status=0
+# Waits up to 10 s for the program to end and sets app_status; fails if it
+# is still running.
+app_status=""
+wait_app_end() {
+    local tries
     for ((tries = 0; tries < 100; tries++)); do
         kill -0 "$app_pid" 2>/dev/null || break
         sleep 0.1
     done
     if kill -0 "$app_pid" 2>/dev/null; then
-        fail "still running 10 s after being asked to quit"
+        fail "still running 10 s after being asked to end"
         return 1
     fi
-    wait "$app_pid" || status=$?
+    app_status=0
+    wait "$app_pid" || app_status=$?
     app_pid=""
-    [[ $status -eq 0 ]] || fail "exit status $status (see $app_stderr)"
 }
+
+# Waits up to 10 s for the program to end; fails unless its status is $1.
+expect_exit_status() {
+    wait_app_end || return 1
+    [[ $app_status -eq $1 ]] || fail "exit status $app_status, expected $1 (see $app_stderr)"
+}
+
+expect_exit_zero() { expect_exit_status 0; }
 
 # Offset of the content area inside the window: the menu bar sits above it.
 offset_x=0 offset_y=0
@@ -392,21 +410,156 @@ test_close_window() {
     expect_exit_zero
 }
 
-test_no_display() {
-    local status=0 dir="$scratch/no-display"
+# Runs the program to its end, for at most 10 s, in a directory of its own
+# with the environment arguments of env ("${@:2}"); stderr goes to
+# $artifacts/$1.stderr. Sets app_stderr and app_status; fails if it did not
+# end by itself or died from a signal.
+run_to_end() {
+    local dir="$scratch/$1"
+    app_stderr="$artifacts/$1.stderr"
+    app_status=0
+    shift
     mkdir -p "$dir"
     (
         cd "$dir"
         ulimit -c 0
-        exec env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM= timeout -k 2 10 "$exe"
-    ) >/dev/null 2>"$artifacts/no-display.stderr" || status=$?
-    ((status != 0)) || fail "exit status 0 without a display" || return 1
-    ((status != 124 && status != 137)) || fail "still running after 10 s without a display" || return 1
-    ((status < 128)) || fail "killed by signal $((status - 128))" || return 1
+        exec env "$@" timeout -k 2 10 "$exe"
+    ) >/dev/null 2>"$app_stderr" || app_status=$?
+    ((app_status != 124 && app_status != 137)) || fail "still running after 10 s" || return 1
+    ((app_status < 128)) || fail "killed by signal $((app_status - 128))"
+}
+
+# Fails unless the program's stderr is one line that contains $1.
+expect_one_line_with() {
     local lines
-    lines="$(wc -l <"$artifacts/no-display.stderr")"
-    [[ $lines -eq 1 && -n "$(tr -d '[:space:]' <"$artifacts/no-display.stderr")" ]] ||
-        fail "expected one line on stderr, got $lines: $(head -c 500 "$artifacts/no-display.stderr")"
+    lines="$(wc -l <"$app_stderr")"
+    [[ $lines -eq 1 ]] || fail "expected one line on stderr, got $lines: $(head -c 500 "$app_stderr")" || return 1
+    grep -qF -- "$1" "$app_stderr" || fail "stderr lacks '$1': $(head -c 500 "$app_stderr")"
+}
+
+readonly DISPLAY_HINT='cannot open a display (is DISPLAY or WAYLAND_DISPLAY set to a running one?)'
+
+test_no_display() {
+    run_to_end no-display -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM= || return 1
+    ((app_status == 1)) || fail "exit status $app_status without a display, expected 1" || return 1
+    expect_one_line_with "$DISPLAY_HINT"
+}
+
+test_bad_platform() {
+    run_to_end bad-platform QT_QPA_PLATFORM=bogus || return 1
+    ((app_status == 1)) || fail "exit status $app_status with no such platform, expected 1" || return 1
+    expect_one_line_with '"bogus"' || return 1
+    # The plugins that do exist are named, among them the one the other
+    # scenarios run on.
+    grep -qw xcb "$app_stderr" || fail "the plugins there are go unnamed: $(cat "$app_stderr")" || return 1
+    ! grep -qF "$DISPLAY_HINT" "$app_stderr" || fail "a missing plugin blamed on the display"
+}
+
+# --- core files and a lost display ---------------------------------------------
+
+# Runs "$@" in this shell with $1 as the working directory and the soft
+# core-file limit raised to the hard one, so that a core file would land in
+# $1 (when the kernel's core pattern names no other place); puts both back.
+with_core_files_in() {
+    local dir="$1" limit status=0
+    shift
+    mkdir -p "$dir"
+    limit="$(ulimit -S -c)"
+    pushd "$dir" >/dev/null
+    ulimit -S -c "$(ulimit -H -c)"
+    "$@" || status=$?
+    ulimit -S -c "$limit"
+    popd >/dev/null
+    return "$status"
+}
+
+# Fails unless the running program has set its own core-file limit to 0,
+# soft and hard, although it was started with a higher one.
+expect_core_limit_zero() {
+    local limits
+    limits="$(grep '^Max core file size' "/proc/$app_pid/limits")" || fail "cannot read the program's limits" ||
+        return 1
+    [[ "$(awk '{ print $5, $6 }' <<<"$limits")" == "0 0" ]] || fail "core files allowed: $limits"
+}
+
+# Fails if a core file came to directory $1. With a core pattern that is a
+# pipe or an absolute path, cores go elsewhere and only the limit check
+# (expect_core_limit_zero) speaks.
+expect_no_core_file() {
+    local pattern found
+    pattern="$(cat /proc/sys/kernel/core_pattern)"
+    [[ $pattern != \|* && $pattern != /* ]] || return 0
+    found="$(ls -A "$1")"
+    [[ -z "$found" ]] || fail "a core file was written: $found"
+}
+
+test_segv_no_core() {
+    local dir="$scratch/segv"
+    with_core_files_in "$dir" start_app segv || return 1
+    measure_content_offset || return 1
+    press_button >/dev/null || return 1
+    expect_core_limit_zero || return 1
+    kill -SEGV "$app_pid"
+    # Without the shell's report of the signal.
+    wait_app_end 2>/dev/null || return 1
+    expect_no_core_file "$dir"
+}
+
+# Ends the X server under the program (and with it the window manager) with
+# signal $1, and clears what a server killed outright leaves behind.
+end_x_server() {
+    local display="${DISPLAY#:}"
+    kill "-$1" "$xvfb_pid"
+    wait "$xvfb_pid" 2>/dev/null || true
+    xvfb_pid=""
+    rm -f "/tmp/.X$display-lock" "/tmp/.X11-unix/X$display"
+    kill "$wm_pid" 2>/dev/null || true
+    wait "$wm_pid" 2>/dev/null || true
+    wm_pid=""
+}
+
+restart_x_server() { start_xvfb && start_window_manager; }
+
+# The X server's count of clients whose connections it has not taken yet.
+queued_x_clients() {
+    ss -xlH | awk -v path="/tmp/.X11-unix/X${DISPLAY#:}" '$5 == path || $5 == "@" path { n += $3 } END { print n + 0 }'
+}
+
+# Ends the X server under the program with signal $1 and starts a new one
+# for the scenarios that follow; fails unless the program ended with status
+# 1 and one line on stderr that contains $3, and left no core file in $2.
+lose_x_server() {
+    end_x_server "$1"
+    expect_exit_status 1
+    restart_x_server || fail "could not start a new X server" || return 1
+    [[ ! -s "$failure_file" ]] || return 1
+    expect_one_line_with "$3" || return 1
+    expect_no_core_file "$2"
+}
+
+# The server dies under a running program that has put a password on the
+# clipboard: Qt's one line, status 1, no crash and no core file.
+test_lost_display() {
+    local dir="$scratch/lost-display"
+    with_core_files_in "$dir" start_app lost-display || return 1
+    measure_content_offset || return 1
+    press_button >/dev/null || return 1
+    lose_x_server TERM "$dir" "X11"
+}
+
+# The server dies while the program starts: stopped, the server leaves the
+# program's connection in its queue, so the program waits for the server's
+# answer at the same point of its start every time.
+test_lost_display_at_start() {
+    local dir="$scratch/lost-display-at-start" tries
+    kill -STOP "$xvfb_pid"
+    with_core_files_in "$dir" spawn_app lost-display-at-start
+    for ((tries = 0; tries < 100; tries++)); do
+        (($(queued_x_clients) > 0)) && break
+        sleep 0.1
+    done
+    (($(queued_x_clients) > 0)) || fail "the program did not connect within 10 s"
+    lose_x_server KILL "$dir" "$DISPLAY_HINT"
 }
 
 # Starts the program with the given environment, makes a password with the
@@ -529,7 +682,12 @@ scenario "debug log: a qtlogging.ini with *.debug=true writes no 'picked' line a
 scenario "PRIMARY: a triple-click selects the password with the hint; a new password takes it off" \
     test_primary_selection
 scenario "the password stays centred after it is cut and pasted back" test_centred_after_cut_and_paste
-scenario "no display: one line on stderr, non-zero exit, no crash" test_no_display
+scenario "no display: one line on stderr asking for a display, exit status 1, no crash" test_no_display
+scenario "no such platform plugin: one line naming it and those there are, exit status 1" test_bad_platform
+scenario "SIGSEGV after a password was made: no core file, the core-file limit 0" test_segv_no_core
+scenario "X server lost while running: one line, exit status 1, no crash, no core file" test_lost_display
+scenario "X server lost while starting: one line asking for a display, exit status 1, no core file" \
+    test_lost_display_at_start
 
 echo "$passed passed, $failed failed"
 ((failed == 0))
