@@ -80,20 +80,36 @@ void HoldStartupMessage(QtMsgType type, const QMessageLogContext& context, const
     heldMessages->push_back({ type, QByteArray(context.category), text });
 }
 
+QtMessageHandler handlerBeforeRun = nullptr;
+
+// Once the application runs, losing the X server makes Qt warn and call
+// exit(1); the exit handlers then touch the dead connection, and Xlib adds a
+// report of its own. The process ends at Qt's warning instead, with its one
+// line and status 1, and runs nothing more.
+void EndAtLostDisplay(QtMsgType type, const QMessageLogContext& context, const QString& text)
+{
+    if (text.startsWith(QLatin1String("The X11 connection broke"))) {
+        std::fprintf(stderr, "%s: the display went away: %s\n", program_invocation_short_name,
+            Sentence(text).toLocal8Bit().constData());
+        std::fflush(stderr);
+        std::_Exit(1);
+    }
+    handlerBeforeRun(type, context, text);
+}
+
 } // namespace
 
 std::unique_ptr<QApplication> StartQtApplication()
 {
-    // The program reads no command line: Qt sees only the program's name.
+    // The program reads no command line: Qt sees only the process's name.
     static int argc = 1;
-    static char name[] = "password-generator";
-    static char* argv[] = { name, nullptr };
+    static char* argv[] = { program_invocation_short_name, nullptr };
 
     std::vector<HeldMessage> held;
     heldMessages = &held;
-    const QtMessageHandler previousHandler = qInstallMessageHandler(HoldStartupMessage);
+    handlerBeforeRun = qInstallMessageHandler(HoldStartupMessage);
     auto application = std::make_unique<QApplication>(argc, argv);
-    qInstallMessageHandler(previousHandler);
+    qInstallMessageHandler(EndAtLostDisplay);
     heldMessages = nullptr;
     for (const HeldMessage& message : held) {
         const QMessageLogContext context(nullptr, 0, nullptr, message.category.constData());
