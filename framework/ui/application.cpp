@@ -1,10 +1,10 @@
 #include "ui/application.h"
 
 #include "runtime/exception.h"
-#include "runtime/runtime.h"
 #include "runtime/thunk.h"
 #include "runtime/trace.h"
 #include "ui/menu_bar.h"
+#include "ui/runtime_host.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>

@@ -1,8 +1,8 @@
 #include "ui/control.h"
 
 #include "runtime/exception.h"
-#include "runtime/runtime.h"
 #include "runtime/trace.h"
+#include "ui/runtime_host.h"
 
 namespace fw {
 

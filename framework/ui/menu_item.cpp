@@ -1,10 +1,10 @@
 #include "ui/menu_item.h"
 
 #include "runtime/exception.h"
-#include "runtime/runtime.h"
 #include "runtime/thunk.h"
 #include "runtime/trace.h"
 #include "ui/menu_bar.h"
+#include "ui/runtime_host.h"
 #include "ui/standard_edit_actions.h"
 
 #include <algorithm>

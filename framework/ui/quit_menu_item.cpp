@@ -1,8 +1,8 @@
 #include "ui/quit_menu_item.h"
 
-#include "runtime/runtime.h"
 #include "runtime/thunk.h"
 #include "runtime/trace.h"
+#include "ui/runtime_host.h"
 
 namespace fw {
 

@@ -1,10 +1,10 @@
 // The run time's life on Qt: one QApplication, its event loop, and the
 // state that connects program code with the loop (the exception helper, a
 // failure waiting to be raised, the exit status).
+#include "ui/runtime_host.h"
 #include "runtime/core_dumps.h"
 #include "runtime/exception.h"
 #include "runtime/no_destructor.h"
-#include "runtime/runtime.h"
 #include "runtime/trace.h"
 #include "services/system.h"
 #include "ui/application.h"

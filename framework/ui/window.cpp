@@ -1,7 +1,6 @@
 #include "ui/window.h"
 
 #include "runtime/exception.h"
-#include "runtime/runtime.h"
 #include "runtime/thunk.h"
 #include "runtime/trace.h"
 #include "ui/application.h"
@@ -10,6 +9,7 @@
 #include "ui/menu_presenter.h"
 #include "ui/qt_string.h"
 #include "ui/rect_control.h"
+#include "ui/runtime_host.h"
 #include "ui/window_peer.h"
 
 #include <QLayout>

@@ -1,7 +1,7 @@
 // The run time's start keeps the process out of core files, seen from the
 // kernel's side: the core-file limit and the dumpable flag.
-#include "runtime/runtime.h"
 #include "runtime/sanitizer_build.h"
+#include "ui/runtime_host.h"
 
 #include <gtest/gtest.h>
 

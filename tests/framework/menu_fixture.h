@@ -6,9 +6,9 @@
 
 #include "control_fixture.h"
 
-#include "runtime/runtime.h"
 #include "ui/menu_bar.h"
 #include "ui/quit_menu_item.h"
+#include "ui/runtime_host.h"
 #include "ui/text_area.h"
 
 #include <QAction>

@@ -1,5 +1,7 @@
 // The run time's life: start, class registration, the exception helper, the
-// framework's initialisation, the event loop, quitting and exit.
+// framework's initialisation, the event loop, quitting and exit. The event
+// loop is Qt's, so the run time's life is hosted here in the ui layer
+// (runtime_host.cpp); the object model below knows nothing of it.
 #pragma once
 
 #include "runtime/object.h"
