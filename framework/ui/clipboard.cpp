@@ -42,13 +42,9 @@ void Clipboard::Close() { TraceCall("Clipboard.Close"); }
 const ClassTable* Clipboard::__Lookup()
 {
     static const ClassTable* table = [] {
-        ClassTable* t = RuntimeNewClass(ObjectClass());
-        t->name = "Clipboard";
-        t->instanceSize = sizeof(Clipboard);
-        t->factory = [] { return Ref<Object>(MakeRef<Clipboard>()); };
         // Object's entries, then the clipboard's own.
-        MethodTable* methods = RuntimeNewVtableFromParent(t);
-        methods->Append({ "Close", "()", MakeThunk(&Clipboard::Close) });
+        ClassTable* t = NewClass<Clipboard>(ObjectClass(), "Clipboard");
+        t->methods->Append({ "Close", "()", MakeThunk(&Clipboard::Close) });
         // Text, read and written.
         t->AddProperty(
             "Text", PropertyType::String,

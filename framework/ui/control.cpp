@@ -62,10 +62,7 @@ void RegisterControlProperties(ClassTable* table)
 const ClassTable* Control::__Lookup()
 {
     static const ClassTable* table = [] {
-        ClassTable* t = RuntimeNewClass(ObjectClass());
-        t->name = "Control";
-        t->instanceSize = sizeof(Control);
-        RuntimeNewVtableFromParent(t);
+        ClassTable* t = NewClass<Control>(ObjectClass(), "Control");
         t->events = { { "Close", {} }, { "Open", {} } };
         assert(t->events.size() == control_events::Count);
         RegisterControlProperties(t);

@@ -299,11 +299,8 @@ void MenuItem::FillMethodTable(MethodTable& m)
 const ClassTable* MenuItem::__Lookup()
 {
     static const ClassTable* table = [] {
-        ClassTable* t = RuntimeNewClass(ObjectClass());
-        t->name = "MenuItem";
-        t->instanceSize = sizeof(MenuItem);
-        t->factory = [] { return Ref<Object>(MakeRef<MenuItem>()); };
-        FillMethodTable(*RuntimeNewVtable(t));
+        ClassTable* t = NewClass<MenuItem>(ObjectClass(), "MenuItem", Entries::Own);
+        FillMethodTable(*t->methods);
         t->events = { { "Action", {} }, { "EnableMenu", {} } };
         assert(t->events.size() == static_cast<std::size_t>(Event::EventCount));
         using M = MenuItem;

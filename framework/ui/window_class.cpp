@@ -66,11 +66,8 @@ const ClassTable* Window::__Lookup()
 {
     static const ClassTable* table = [] {
         using W = Window;
-        ClassTable* t = RuntimeNewClass(ObjectClass());
-        t->name = "Window";
-        t->instanceSize = sizeof(Window);
-        t->factory = [] { return Ref<Object>(MakeRef<Window>()); };
-        MethodTable* m = RuntimeNewVtable(t);
+        ClassTable* t = NewClass<Window>(ObjectClass(), "Window", Entries::Own);
+        MethodTable* m = t->methods;
         m->Append(MakeEntry("AcceptFileDrop", "(String)", &W::AcceptFileDrop));
         m->Append(MakeEntry("AcceptMacDataDrop", "(String)", &W::AcceptMacDataDrop));
         m->Append(MakeEntry("AcceptPictureDrop", "()", &W::AcceptPictureDrop));
