@@ -1,6 +1,7 @@
 #include "runtime/exception.h"
 
 #include "runtime/class_table.h"
+#include "runtime/member_property.h"
 
 namespace fw {
 
@@ -16,10 +17,7 @@ const ClassTable* RuntimeException::__Lookup()
 {
     static const ClassTable* table = [] {
         ClassTable* t = NewClass<RuntimeException>(ObjectClass(), "RuntimeException");
-        t->AddProperty(
-            "Message", PropertyType::String,
-            [](const Object& o) { return Value(static_cast<const RuntimeException&>(o).Message()); },
-            [](Object& o, const Value& v) { static_cast<RuntimeException&>(o).SetMessage(std::get<String>(v)); });
+        AddMemberProperty(t, "Message", &RuntimeException::Message, &RuntimeException::SetMessage);
         return t;
     }();
     return table;

@@ -2,6 +2,7 @@
 
 #include "runtime/class_table.h"
 #include "runtime/exception.h"
+#include "runtime/member_property.h"
 #include "runtime/thunk.h"
 #include "runtime/trace.h"
 #include "ui/qt_string.h"
@@ -45,11 +46,7 @@ const ClassTable* Clipboard::__Lookup()
         // Object's entries, then the clipboard's own.
         ClassTable* t = NewClass<Clipboard>(ObjectClass(), "Clipboard");
         t->methods->Append({ "Close", "()", MakeThunk(&Clipboard::Close) });
-        // Text, read and written.
-        t->AddProperty(
-            "Text", PropertyType::String,
-            [](const Object& o) { return Value(static_cast<const Clipboard&>(o).Text()); },
-            [](Object& o, const Value& v) { static_cast<Clipboard&>(o).SetText(std::get<String>(v)); });
+        AddMemberProperty(t, "Text", &Clipboard::Text, &Clipboard::SetText);
         return t;
     }();
     return table;

@@ -1,6 +1,7 @@
 #include "ui/control.h"
 
 #include "runtime/exception.h"
+#include "runtime/member_property.h"
 #include "runtime/runtime.h"
 #include "runtime/trace.h"
 
@@ -49,12 +50,8 @@ namespace {
 
 void RegisterControlProperties(ClassTable* table)
 {
-    table->AddProperty(
-        "Name", PropertyType::String, [](const Object& o) { return Value(static_cast<const Control&>(o).Name()); },
-        [](Object& o, const Value& v) { static_cast<Control&>(o).SetName(std::get<String>(v)); });
-    table->AddProperty(
-        "Index", PropertyType::Int32, [](const Object& o) { return Value(static_cast<const Control&>(o).Index()); },
-        [](Object& o, const Value& v) { static_cast<Control&>(o).SetIndex(std::get<std::int32_t>(v)); });
+    AddMemberProperty(table, "Name", &Control::Name, &Control::SetName);
+    AddMemberProperty(table, "Index", &Control::Index, &Control::SetIndex);
 }
 
 } // namespace
