@@ -120,12 +120,18 @@ const ClassTable* ObjectClass();
 // A new class that inherits the parent's events and factory; name, size,
 // methods and the rest are the caller's to fill.
 ClassTable* RuntimeNewClass(const ClassTable* parent);
+// Where a new class's method table starts.
+enum class Entries {
+    FromParent, // with the parent's entries, in its order; the class appends or replaces its own
+    Own, // empty: the class lists every entry itself, in an order of its own
+};
 // The class set-up's first step for every class: a class table for K, a
 // child of `parent` named `name`, with the parent's events and a method table
-// that starts with the parent's entries. A class that can be made gets a
-// factory for an unconstructed instance; an abstract one keeps the parent's
-// (none).
-template <class K> ClassTable* NewClass(const ClassTable* parent, std::string name);
+// that starts as `entries` says. A class that anyone can default-construct
+// gets a factory for an unconstructed instance; one that is abstract, made
+// only through its subclasses or made with arguments gets none.
+template <class K>
+ClassTable* NewClass(const ClassTable* parent, std::string name, Entries entries = Entries::FromParent);
 // A new, empty method table attached to `table`, which is named already.
 MethodTable* RuntimeNewVtable(ClassTable* table);
 // A method table that starts with the parent's entries, in its order.
@@ -137,14 +143,20 @@ Ref<Object> RuntimeNewObject(const ClassTable* table);
 
 bool RuntimeObjectIsa(const Object* object, const ClassTable* table) noexcept;
 
-template <class K> ClassTable* NewClass(const ClassTable* parent, std::string name)
+template <class K> ClassTable* NewClass(const ClassTable* parent, std::string name, Entries entries)
 {
     ClassTable* table = RuntimeNewClass(parent);
     table->name = std::move(name);
     table->instanceSize = sizeof(K);
-    if constexpr (!std::is_abstract_v<K>)
+    // Never the parent's factory: it would make an instance of the wrong C++ class.
+    if constexpr (std::is_default_constructible_v<K>)
         table->factory = [] { return Ref<Object>(MakeRef<K>()); };
-    RuntimeNewVtableFromParent(table);
+    else
+        table->factory = nullptr;
+    if (entries == Entries::FromParent)
+        RuntimeNewVtableFromParent(table);
+    else
+        RuntimeNewVtable(table);
     return table;
 }
 

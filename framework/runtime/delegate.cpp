@@ -16,13 +16,7 @@ Delegate::Delegate(Invoker invoker, std::any routine, Ref<Object> target, String
 
 const ClassTable* Delegate::__Lookup()
 {
-    static const ClassTable* table = [] {
-        ClassTable* t = RuntimeNewClass(ObjectClass());
-        t->name = "Delegate";
-        t->instanceSize = sizeof(Delegate);
-        RuntimeNewVtableFromParent(t);
-        return t;
-    }();
+    static const ClassTable* table = NewClass<Delegate>(ObjectClass(), "Delegate");
     return table;
 }
 

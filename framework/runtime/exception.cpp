@@ -1,21 +1,9 @@
 #include "runtime/exception.h"
 
 #include "runtime/class_table.h"
+#include "runtime/member_property.h"
 
 namespace fw {
-namespace {
-
-template <class T> ClassTable* NewExceptionClass(const ClassTable* parent, const char* name)
-{
-    ClassTable* table = RuntimeNewClass(parent);
-    table->name = name;
-    table->instanceSize = sizeof(T);
-    table->factory = [] { return Ref<Object>(MakeRef<T>()); };
-    RuntimeNewVtableFromParent(table);
-    return table;
-}
-
-} // namespace
 
 RuntimeException::RuntimeException() { SetClass(__Lookup()); }
 
@@ -28,11 +16,8 @@ RuntimeException::RuntimeException(String message)
 const ClassTable* RuntimeException::__Lookup()
 {
     static const ClassTable* table = [] {
-        ClassTable* t = NewExceptionClass<RuntimeException>(ObjectClass(), "RuntimeException");
-        t->AddProperty(
-            "Message", PropertyType::String,
-            [](const Object& o) { return Value(static_cast<const RuntimeException&>(o).Message()); },
-            [](Object& o, const Value& v) { static_cast<RuntimeException&>(o).SetMessage(std::get<String>(v)); });
+        ClassTable* t = NewClass<RuntimeException>(ObjectClass(), "RuntimeException");
+        AddMemberProperty(t, "Message", &RuntimeException::Message, &RuntimeException::SetMessage);
         return t;
     }();
     return table;
@@ -48,10 +33,11 @@ NilObjectException::NilObjectException(String message)
 
 const ClassTable* NilObjectException::__Lookup()
 {
-    static const ClassTable* table
-        = NewExceptionClass<NilObjectException>(RuntimeException::__Lookup(), "NilObjectException");
+    static const ClassTable* table = NewClass<NilObjectException>(RuntimeException::__Lookup(), "NilObjectException");
     return table;
 }
+
+IllegalCastException::IllegalCastException() { SetClass(__Lookup()); }
 
 IllegalCastException::IllegalCastException(String message)
     : RuntimeException(std::move(message))
@@ -61,14 +47,8 @@ IllegalCastException::IllegalCastException(String message)
 
 const ClassTable* IllegalCastException::__Lookup()
 {
-    static const ClassTable* table = [] {
-        ClassTable* t = RuntimeNewClass(RuntimeException::__Lookup());
-        t->name = "IllegalCastException";
-        t->instanceSize = sizeof(IllegalCastException);
-        t->factory = [] { return Ref<Object>(MakeRef<IllegalCastException>(String())); };
-        RuntimeNewVtableFromParent(t);
-        return t;
-    }();
+    static const ClassTable* table
+        = NewClass<IllegalCastException>(RuntimeException::__Lookup(), "IllegalCastException");
     return table;
 }
 

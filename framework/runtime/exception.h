@@ -37,6 +37,7 @@ public:
 // A cast to a class that the object is not of.
 class IllegalCastException : public RuntimeException {
 public:
+    IllegalCastException();
     explicit IllegalCastException(String message);
     static const ClassTable* __Lookup();
 };

@@ -1,6 +1,7 @@
-// Property descriptors built from a class's getter and setter members, so
-// that a class registers each property in one line with its type derived
-// from the setter's parameter, and with the rule its setter keeps.
+// Property descriptors built from a class's members, so that a class
+// registers each property in one line: through its getter and setter, with
+// the type derived from the setter's parameter and the rule the setter keeps,
+// or as a data member it only stores.
 #pragma once
 
 #include "runtime/class_table.h"
@@ -60,6 +61,17 @@ void AddMemberProperty(ClassTable* table, std::string name, R (K::*get)() const,
         [get](const Object& o) { return Value(Stored((detail::PropertyReceiver<const K>(o).*get)())); },
         [set](Object& o, const Value& v) { (detail::PropertyReceiver<K>(o).*set)(std::get<Stored>(v)); },
         std::move(check));
+}
+
+// Registers `name` on `table` for a data member that K only stores: what is
+// set is what reads back, with no effect of its own.
+template <class K, class T>
+requires(!std::is_function_v<T>) void AddMemberProperty(ClassTable* table, std::string name, T K::*field)
+{
+    table->AddProperty(
+        std::move(name), PropertyTypeOf<T>(),
+        [field](const Object& o) { return Value(detail::PropertyReceiver<const K>(o).*field); },
+        [field](Object& o, const Value& v) { detail::PropertyReceiver<K>(o).*field = std::get<T>(v); });
 }
 
 } // namespace fw

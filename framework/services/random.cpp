@@ -51,13 +51,9 @@ std::int32_t Random::InRange(std::int32_t min, std::int32_t max)
 const ClassTable* Random::__Lookup()
 {
     static const ClassTable* table = [] {
-        ClassTable* t = RuntimeNewClass(ObjectClass());
-        t->name = "Random";
-        t->instanceSize = sizeof(Random);
-        t->factory = [] { return Ref<Object>(MakeRef<Random>()); };
         // Object's entries, then Random's own.
-        MethodTable* methods = RuntimeNewVtableFromParent(t);
-        methods->Append({ "InRange", "(Int32, Int32) as Int32", MakeThunk(&Random::InRange) });
+        ClassTable* t = NewClass<Random>(ObjectClass(), "Random");
+        t->methods->Append({ "InRange", "(Int32, Int32) as Int32", MakeThunk(&Random::InRange) });
         return t;
     }();
     return table;

@@ -82,13 +82,9 @@ void SystemClass::DebugLog(const String& line)
 const ClassTable* SystemClass::__Lookup()
 {
     static const ClassTable* table = [] {
-        ClassTable* t = RuntimeNewClass(ObjectClass());
-        t->name = "_SystemClass";
-        t->instanceSize = sizeof(SystemClass);
-        t->factory = [] { return Ref<Object>(MakeRef<SystemClass>()); };
         // Object's entries, then the system object's own.
-        MethodTable* methods = RuntimeNewVtableFromParent(t);
-        methods->Append({ "DebugLog", "(String)", MakeThunk(&SystemClass::DebugLog) });
+        ClassTable* t = NewClass<SystemClass>(ObjectClass(), "_SystemClass");
+        t->methods->Append({ "DebugLog", "(String)", MakeThunk(&SystemClass::DebugLog) });
         return t;
     }();
     return table;

@@ -71,11 +71,8 @@ void Application::RaiseEvent(Event event)
 const ClassTable* Application::__Lookup()
 {
     static const ClassTable* table = [] {
-        ClassTable* t = RuntimeNewClass(ObjectClass());
-        t->name = "Application";
-        t->instanceSize = sizeof(Application);
-        t->factory = [] { return Ref<Object>(MakeRef<Application>()); };
-        MethodTable* m = RuntimeNewVtable(t);
+        ClassTable* t = NewClass<Application>(ObjectClass(), "Application", Entries::Own);
+        MethodTable* m = t->methods;
         m->Append(MakeEntry("AddTrayItem", "(TrayItem)", &Application::AddTrayItem));
         m->Append(MakeEntry("DoEvents", "(Int32)", &Application::DoEvents));
         m->Append(MakeEntry("NewDocument", "()", &Application::NewDocumentEntry));

@@ -2,7 +2,6 @@
 
 #include "runtime/member_property.h"
 #include "runtime/property_checks.h"
-#include "ui/control_class.h"
 #include "ui/qt_string.h"
 
 #include <QCheckBox>
@@ -102,7 +101,7 @@ void CheckBox::TakeUserClick()
 const ClassTable* CheckBox::__Lookup()
 {
     static const ClassTable* table = [] {
-        ClassTable* t = NewControlClass<CheckBox>(RectControl::__Lookup(), "CheckBox");
+        ClassTable* t = NewClass<CheckBox>(RectControl::__Lookup(), "CheckBox");
         t->events.push_back({ "Action", {} });
         assert(t->events.size() == check_box_events::Count);
         using C = CheckBox;

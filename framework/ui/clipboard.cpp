@@ -2,6 +2,7 @@
 
 #include "runtime/class_table.h"
 #include "runtime/exception.h"
+#include "runtime/member_property.h"
 #include "runtime/thunk.h"
 #include "runtime/trace.h"
 #include "ui/qt_string.h"
@@ -42,18 +43,10 @@ void Clipboard::Close() { TraceCall("Clipboard.Close"); }
 const ClassTable* Clipboard::__Lookup()
 {
     static const ClassTable* table = [] {
-        ClassTable* t = RuntimeNewClass(ObjectClass());
-        t->name = "Clipboard";
-        t->instanceSize = sizeof(Clipboard);
-        t->factory = [] { return Ref<Object>(MakeRef<Clipboard>()); };
         // Object's entries, then the clipboard's own.
-        MethodTable* methods = RuntimeNewVtableFromParent(t);
-        methods->Append({ "Close", "()", MakeThunk(&Clipboard::Close) });
-        // Text, read and written.
-        t->AddProperty(
-            "Text", PropertyType::String,
-            [](const Object& o) { return Value(static_cast<const Clipboard&>(o).Text()); },
-            [](Object& o, const Value& v) { static_cast<Clipboard&>(o).SetText(std::get<String>(v)); });
+        ClassTable* t = NewClass<Clipboard>(ObjectClass(), "Clipboard");
+        t->methods->Append({ "Close", "()", MakeThunk(&Clipboard::Close) });
+        AddMemberProperty(t, "Text", &Clipboard::Text, &Clipboard::SetText);
         return t;
     }();
     return table;

@@ -1,6 +1,7 @@
 #include "ui/control.h"
 
 #include "runtime/exception.h"
+#include "runtime/member_property.h"
 #include "runtime/trace.h"
 #include "ui/runtime_host.h"
 
@@ -49,12 +50,8 @@ namespace {
 
 void RegisterControlProperties(ClassTable* table)
 {
-    table->AddProperty(
-        "Name", PropertyType::String, [](const Object& o) { return Value(static_cast<const Control&>(o).Name()); },
-        [](Object& o, const Value& v) { static_cast<Control&>(o).SetName(std::get<String>(v)); });
-    table->AddProperty(
-        "Index", PropertyType::Int32, [](const Object& o) { return Value(static_cast<const Control&>(o).Index()); },
-        [](Object& o, const Value& v) { static_cast<Control&>(o).SetIndex(std::get<std::int32_t>(v)); });
+    AddMemberProperty(table, "Name", &Control::Name, &Control::SetName);
+    AddMemberProperty(table, "Index", &Control::Index, &Control::SetIndex);
 }
 
 } // namespace
@@ -62,10 +59,7 @@ void RegisterControlProperties(ClassTable* table)
 const ClassTable* Control::__Lookup()
 {
     static const ClassTable* table = [] {
-        ClassTable* t = RuntimeNewClass(ObjectClass());
-        t->name = "Control";
-        t->instanceSize = sizeof(Control);
-        RuntimeNewVtableFromParent(t);
+        ClassTable* t = NewClass<Control>(ObjectClass(), "Control");
         t->events = { { "Close", {} }, { "Open", {} } };
         assert(t->events.size() == control_events::Count);
         RegisterControlProperties(t);

@@ -28,7 +28,6 @@ inline constexpr int Count = 2;
 
 class Control : public Object {
 public:
-    Control();
     ~Control() override;
 
     // The window that created the control (Window.__New), or nullptr once the
@@ -52,6 +51,10 @@ public:
     void RaiseUserEvent(int eventIndex);
 
     static const ClassTable* __Lookup();
+
+protected:
+    // Only the control classes make one: a bare Control has no widget.
+    Control();
 
 private:
     struct AttachedHandler {

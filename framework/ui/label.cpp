@@ -2,7 +2,6 @@
 
 #include "runtime/member_property.h"
 #include "runtime/property_checks.h"
-#include "ui/control_class.h"
 #include "ui/qt_color.h"
 #include "ui/qt_string.h"
 #include "ui/text_alignment.h"
@@ -98,7 +97,7 @@ void Label::ApplyInteraction()
 const ClassTable* Label::__Lookup()
 {
     static const ClassTable* table = [] {
-        ClassTable* t = NewControlClass<Label>(RectControl::__Lookup(), "Label");
+        ClassTable* t = NewClass<Label>(RectControl::__Lookup(), "Label");
         using L = Label;
         AddMemberProperty(t, "Text", &L::Text, &L::SetText);
         AddMemberProperty(t, "TextAlign", &L::TextAlign, &L::SetTextAlign, TextAlignmentRule);

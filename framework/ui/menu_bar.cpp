@@ -41,11 +41,8 @@ void MenuBar::RefreshPresentations()
 const ClassTable* MenuBar::__Lookup()
 {
     static const ClassTable* table = [] {
-        ClassTable* t = RuntimeNewClass(MenuItem::__Lookup());
-        t->name = "MenuBar";
-        t->instanceSize = sizeof(MenuBar);
-        t->factory = [] { return Ref<Object>(MakeRef<MenuBar>()); };
-        MethodTable* m = RuntimeNewVtableFromParent(t);
+        ClassTable* t = NewClass<MenuBar>(MenuItem::__Lookup(), "MenuBar");
+        MethodTable* m = t->methods;
         // The bar's own versions of two entries.
         m->Replace(MakeEntry("_DependencyList", "()", &MenuBar::_DependencyList));
         m->Replace(MakeEntry("_InstallClone", "(MenuItem)", &MenuBar::_InstallClone));

@@ -1,6 +1,7 @@
 #include "ui/menu_item.h"
 
 #include "runtime/exception.h"
+#include "runtime/member_property.h"
 #include "runtime/thunk.h"
 #include "runtime/trace.h"
 #include "ui/menu_bar.h"
@@ -299,34 +300,17 @@ void MenuItem::FillMethodTable(MethodTable& m)
 const ClassTable* MenuItem::__Lookup()
 {
     static const ClassTable* table = [] {
-        ClassTable* t = RuntimeNewClass(ObjectClass());
-        t->name = "MenuItem";
-        t->instanceSize = sizeof(MenuItem);
-        t->factory = [] { return Ref<Object>(MakeRef<MenuItem>()); };
-        FillMethodTable(*RuntimeNewVtable(t));
+        ClassTable* t = NewClass<MenuItem>(ObjectClass(), "MenuItem", Entries::Own);
+        FillMethodTable(*t->methods);
         t->events = { { "Action", {} }, { "EnableMenu", {} } };
         assert(t->events.size() == static_cast<std::size_t>(Event::EventCount));
         using M = MenuItem;
-        t->AddProperty(
-            "Name", PropertyType::String, [](const Object& o) { return Value(static_cast<const M&>(o).Name()); },
-            [](Object& o, const Value& v) { static_cast<M&>(o).SetName(std::get<String>(v)); });
-        t->AddProperty(
-            "Text", PropertyType::String, [](const Object& o) { return Value(static_cast<const M&>(o).Text()); },
-            [](Object& o, const Value& v) { static_cast<M&>(o).SetText(std::get<String>(v)); });
-        t->AddProperty(
-            "KeyboardShortcut", PropertyType::String,
-            [](const Object& o) { return Value(static_cast<const M&>(o).KeyboardShortcut()); },
-            [](Object& o, const Value& v) { static_cast<M&>(o).SetKeyboardShortcut(std::get<String>(v)); });
-        t->AddProperty(
-            "AutoEnable", PropertyType::Boolean,
-            [](const Object& o) { return Value(static_cast<const M&>(o).AutoEnable()); },
-            [](Object& o, const Value& v) { static_cast<M&>(o).SetAutoEnable(std::get<bool>(v)); });
-        t->AddProperty(
-            "Visible", PropertyType::Boolean, [](const Object& o) { return Value(static_cast<const M&>(o).Visible()); },
-            [](Object& o, const Value& v) { static_cast<M&>(o).SetVisible(std::get<bool>(v)); });
-        t->AddProperty(
-            "Enabled", PropertyType::Boolean, [](const Object& o) { return Value(static_cast<const M&>(o).Enabled()); },
-            [](Object& o, const Value& v) { static_cast<M&>(o).SetEnabled(std::get<bool>(v)); });
+        AddMemberProperty(t, "Name", &M::Name, &M::SetName);
+        AddMemberProperty(t, "Text", &M::Text, &M::SetText);
+        AddMemberProperty(t, "KeyboardShortcut", &M::KeyboardShortcut, &M::SetKeyboardShortcut);
+        AddMemberProperty(t, "AutoEnable", &M::AutoEnable, &M::SetAutoEnable);
+        AddMemberProperty(t, "Visible", &M::Visible, &M::SetVisible);
+        AddMemberProperty(t, "Enabled", &M::Enabled, &M::SetEnabled);
         return t;
     }();
     return table;

@@ -1,7 +1,6 @@
 #include "ui/push_button.h"
 
 #include "runtime/member_property.h"
-#include "ui/control_class.h"
 #include "ui/qt_string.h"
 
 #include <QPushButton>
@@ -63,7 +62,7 @@ void PushButton::ApplyDefault()
 const ClassTable* PushButton::__Lookup()
 {
     static const ClassTable* table = [] {
-        ClassTable* t = NewControlClass<PushButton>(RectControl::__Lookup(), "PushButton");
+        ClassTable* t = NewClass<PushButton>(RectControl::__Lookup(), "PushButton");
         t->events.push_back({ "Action", {} });
         assert(t->events.size() == push_button_events::Count);
         using B = PushButton;

@@ -18,11 +18,8 @@ bool QuitMenuAction(const Ref<MenuItem>& item)
 const ClassTable* QuitMenuItem::__Lookup()
 {
     static const ClassTable* table = [] {
-        ClassTable* t = RuntimeNewClass(MenuItem::__Lookup());
-        t->name = "QuitMenuItem";
-        t->instanceSize = sizeof(QuitMenuItem);
-        t->factory = [] { return Ref<Object>(MakeRef<QuitMenuItem>()); };
-        MethodTable* m = RuntimeNewVtableFromParent(t);
+        ClassTable* t = NewClass<QuitMenuItem>(MenuItem::__Lookup(), "QuitMenuItem");
+        MethodTable* m = t->methods;
         m->Append(MakeEntry("Event_Action", "() as Boolean", &QuitMenuItem::Event_Action));
         t->BindEvent("Action", m->Find("Event_Action")->thunk);
         return t;

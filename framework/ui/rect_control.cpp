@@ -151,11 +151,8 @@ void RectControl::ApplyGeometry()
 const ClassTable* RectControl::__Lookup()
 {
     static const ClassTable* table = [] {
-        ClassTable* t = RuntimeNewClass(Control::__Lookup());
-        t->name = "RectControl";
-        t->instanceSize = sizeof(RectControl);
-        MethodTable* m = RuntimeNewVtableFromParent(t);
-        m->Append(MakeEntry("Constructor", "()", &RectControl::Constructor));
+        ClassTable* t = NewClass<RectControl>(Control::__Lookup(), "RectControl");
+        t->methods->Append(MakeEntry("Constructor", "()", &RectControl::Constructor));
         // After Control's Close and Open, in index order.
         for (const char* name :
             { "ConstructContextualMenu", "ContextualMenuAction", "DragEnter", "DragExit", "DragOver", "DropObject",

@@ -2,7 +2,6 @@
 
 #include "runtime/member_property.h"
 #include "runtime/property_checks.h"
-#include "ui/control_class.h"
 
 #include <QSignalBlocker>
 #include <QSlider>
@@ -137,7 +136,7 @@ void Slider::TakeUserValue(int value)
 const ClassTable* Slider::__Lookup()
 {
     static const ClassTable* table = [] {
-        ClassTable* t = NewControlClass<Slider>(RectControl::__Lookup(), "Slider");
+        ClassTable* t = NewClass<Slider>(RectControl::__Lookup(), "Slider");
         for (const char* name : { "GotFocus", "LostFocus", "MouseDrag", "MouseWheel", "Resized", "ValueChanged" })
             t->events.push_back({ name, {} });
         assert(t->events.size() == slider_events::Count);

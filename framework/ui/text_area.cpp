@@ -2,7 +2,6 @@
 
 #include "runtime/member_property.h"
 #include "runtime/property_checks.h"
-#include "ui/control_class.h"
 #include "ui/secret_text_edit.h"
 
 #include <QTextBlockFormat>
@@ -92,7 +91,7 @@ void TextArea::ApplyScrollBars()
 const ClassTable* TextArea::__Lookup()
 {
     static const ClassTable* table = [] {
-        ClassTable* t = NewControlClass<TextArea>(TextEdit::__Lookup(), "TextArea");
+        ClassTable* t = NewClass<TextArea>(TextEdit::__Lookup(), "TextArea");
         using A = TextArea;
         AddMemberProperty(t, "MultiLine", &A::MultiLine, &A::SetMultiLine);
         AddMemberProperty(t, "ScrollBarVertical", &A::ScrollBarVertical, &A::SetScrollBarVertical);

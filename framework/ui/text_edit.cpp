@@ -2,7 +2,6 @@
 
 #include "runtime/member_property.h"
 #include "runtime/property_checks.h"
-#include "ui/control_class.h"
 #include "ui/qt_color.h"
 #include "ui/qt_string.h"
 #include "ui/text_alignment.h"
@@ -241,7 +240,7 @@ void TextEdit::ApplyColors()
 const ClassTable* TextEdit::__Lookup()
 {
     static const ClassTable* table = [] {
-        ClassTable* t = NewControlClass<TextEdit>(RectControl::__Lookup(), "TextEdit");
+        ClassTable* t = NewClass<TextEdit>(RectControl::__Lookup(), "TextEdit");
         using E = TextEdit;
         AddMemberProperty(t, "Text", &E::Text, &E::SetText);
         AddMemberProperty(t, "SelStart", &E::SelStart, &E::SetSelStart);

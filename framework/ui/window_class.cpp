@@ -1,4 +1,5 @@
 // Window's class table: its method table, events and properties.
+#include "runtime/member_property.h"
 #include "runtime/thunk.h"
 #include "ui/control.h"
 #include "ui/menu_bar.h"
@@ -8,69 +9,40 @@
 
 namespace fw {
 
-template <class T>
-static void AddWindowProperty(
-    ClassTable* table, const char* name, PropertyType type, T (Window::*get)() const, void (Window::*set)(T))
-{
-    table->AddProperty(
-        name, type, [get](const Object& o) { return Value((static_cast<const Window&>(o).*get)()); },
-        [set](Object& o, const Value& v) { (static_cast<Window&>(o).*set)(std::get<T>(v)); });
-}
-
-// Properties that the window keeps without a visible effect on this
-// platform: they are stored and read back.
-static void AddStoredProperty(ClassTable* table, const char* name, std::int32_t Window::*field)
-{
-    table->AddProperty(
-        name, PropertyType::Int32, [field](const Object& o) { return Value(static_cast<const Window&>(o).*field); },
-        [field](Object& o, const Value& v) { static_cast<Window&>(o).*field = std::get<std::int32_t>(v); });
-}
-
-static void AddStoredProperty(ClassTable* table, const char* name, bool Window::*field)
-{
-    table->AddProperty(
-        name, PropertyType::Boolean, [field](const Object& o) { return Value(static_cast<const Window&>(o).*field); },
-        [field](Object& o, const Value& v) { static_cast<Window&>(o).*field = std::get<bool>(v); });
-}
-
 void RegisterWindowProperties(ClassTable* t)
 {
     using W = Window;
-    t->AddProperty(
-        "Title", PropertyType::String, [](const Object& o) { return Value(static_cast<const W&>(o).Title()); },
-        [](Object& o, const Value& v) { static_cast<W&>(o).SetTitle(std::get<String>(v)); });
-    AddWindowProperty<std::int32_t>(t, "Width", PropertyType::Int32, &W::Width, &W::SetWidth);
-    AddWindowProperty<std::int32_t>(t, "Height", PropertyType::Int32, &W::Height, &W::SetHeight);
-    AddWindowProperty<std::int32_t>(t, "MinWidth", PropertyType::Int32, &W::MinWidth, &W::SetMinWidth);
-    AddWindowProperty<std::int32_t>(t, "MinHeight", PropertyType::Int32, &W::MinHeight, &W::SetMinHeight);
-    AddWindowProperty<std::int32_t>(t, "MaxWidth", PropertyType::Int32, &W::MaxWidth, &W::SetMaxWidth);
-    AddWindowProperty<std::int32_t>(t, "MaxHeight", PropertyType::Int32, &W::MaxHeight, &W::SetMaxHeight);
-    AddWindowProperty<bool>(t, "Visible", PropertyType::Boolean, &W::Visible, &W::SetVisible);
-    AddWindowProperty<bool>(t, "Resizeable", PropertyType::Boolean, &W::Resizeable, &W::SetResizeable);
-    AddWindowProperty<bool>(t, "CloseButton", PropertyType::Boolean, &W::CloseButton, &W::SetCloseButton);
-    AddWindowProperty<bool>(t, "MinimizeButton", PropertyType::Boolean, &W::MinimizeButton, &W::SetMinimizeButton);
-    AddWindowProperty<bool>(t, "MaximizeButton", PropertyType::Boolean, &W::MaximizeButton, &W::SetMaximizeButton);
-    AddWindowProperty<bool>(t, "MenuBarVisible", PropertyType::Boolean, &W::MenuBarVisible, &W::SetMenuBarVisible);
-    AddWindowProperty<bool>(t, "HasBackColor", PropertyType::Boolean, &W::HasBackColor, &W::SetHasBackColor);
-    AddWindowProperty<Color>(t, "BackColor", PropertyType::Color, &W::BackColor, &W::SetBackColor);
-    AddWindowProperty<bool>(t, "FullScreen", PropertyType::Boolean, &W::FullScreen, &W::SetFullScreen);
-    AddStoredProperty(t, "Placement", &W::placement_);
-    AddStoredProperty(t, "Frame", &W::frame_);
-    AddStoredProperty(t, "MacProcId", &W::macProcId_);
-    AddStoredProperty(t, "Composite", &W::composite_);
-    AddStoredProperty(t, "LiveResize", &W::liveResize_);
-    AddStoredProperty(t, "FullScreenButton", &W::fullScreenButton_);
+    AddMemberProperty(t, "Title", &W::Title, &W::SetTitle);
+    AddMemberProperty(t, "Width", &W::Width, &W::SetWidth);
+    AddMemberProperty(t, "Height", &W::Height, &W::SetHeight);
+    AddMemberProperty(t, "MinWidth", &W::MinWidth, &W::SetMinWidth);
+    AddMemberProperty(t, "MinHeight", &W::MinHeight, &W::SetMinHeight);
+    AddMemberProperty(t, "MaxWidth", &W::MaxWidth, &W::SetMaxWidth);
+    AddMemberProperty(t, "MaxHeight", &W::MaxHeight, &W::SetMaxHeight);
+    AddMemberProperty(t, "Visible", &W::Visible, &W::SetVisible);
+    AddMemberProperty(t, "Resizeable", &W::Resizeable, &W::SetResizeable);
+    AddMemberProperty(t, "CloseButton", &W::CloseButton, &W::SetCloseButton);
+    AddMemberProperty(t, "MinimizeButton", &W::MinimizeButton, &W::SetMinimizeButton);
+    AddMemberProperty(t, "MaximizeButton", &W::MaximizeButton, &W::SetMaximizeButton);
+    AddMemberProperty(t, "MenuBarVisible", &W::MenuBarVisible, &W::SetMenuBarVisible);
+    AddMemberProperty(t, "HasBackColor", &W::HasBackColor, &W::SetHasBackColor);
+    AddMemberProperty(t, "BackColor", &W::BackColor, &W::SetBackColor);
+    AddMemberProperty(t, "FullScreen", &W::FullScreen, &W::SetFullScreen);
+    // Kept without a visible effect on this platform: stored and read back.
+    AddMemberProperty(t, "Placement", &W::placement_);
+    AddMemberProperty(t, "Frame", &W::frame_);
+    AddMemberProperty(t, "MacProcId", &W::macProcId_);
+    AddMemberProperty(t, "Composite", &W::composite_);
+    AddMemberProperty(t, "LiveResize", &W::liveResize_);
+    AddMemberProperty(t, "FullScreenButton", &W::fullScreenButton_);
 }
 
 const ClassTable* Window::__Lookup()
 {
     static const ClassTable* table = [] {
         using W = Window;
-        ClassTable* t = RuntimeNewClass(ObjectClass());
-        t->name = "Window";
-        t->instanceSize = sizeof(Window);
-        t->factory = [] { return Ref<Object>(MakeRef<Window>()); };
-        MethodTable* m = RuntimeNewVtable(t);
+        ClassTable* t = NewClass<Window>(ObjectClass(), "Window", Entries::Own);
+        MethodTable* m = t->methods;
         m->Append(MakeEntry("AcceptFileDrop", "(String)", &W::AcceptFileDrop));
         m->Append(MakeEntry("AcceptMacDataDrop", "(String)", &W::AcceptMacDataDrop));
         m->Append(MakeEntry("AcceptPictureDrop", "()", &W::AcceptPictureDrop));
