@@ -52,19 +52,8 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# A private X server: Xvfb takes the first free display itself and names it
-# on its standard output once it accepts clients.
-start_xvfb() {
-    local display
-    exec 4< <(exec Xvfb -displayfd 1 -screen 0 1024x768x24 -nolisten tcp 2>"$scratch/xvfb.log")
-    xvfb_pid=$!
-    if ! read -r -t 10 display <&4; then
-        echo "Xvfb did not start:" >&2
-        cat "$scratch/xvfb.log" >&2
-        return 1
-    fi
-    export DISPLAY=":$display"
-}
+# shellcheck source=lib/xvfb.sh
+source "$root/scripts/lib/xvfb.sh"
 
 # The root window's structure and property events, on descriptor 3.
 listen_for_maps() {
@@ -127,7 +116,7 @@ summary() {
         printf "%.1f %.1f %.1f\n", m, v[1], v[NR] }'
 }
 
-start_xvfb
+start_xvfb "$scratch/xvfb.log"
 listen_for_maps
 for exe in "${programs[@]}"; do
     measure "$exe" warm-up

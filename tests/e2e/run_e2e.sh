@@ -61,19 +61,8 @@ trap cleanup EXIT
 
 # --- X server and window manager ------------------------------------------
 
-# A private X server: Xvfb takes the first free display number itself and
-# names it on descriptor 4 once it accepts clients.
-start_xvfb() {
-    local display
-    exec 4< <(exec Xvfb -displayfd 1 -screen 0 1024x768x24 -nolisten tcp 2>"$artifacts/xvfb.log")
-    xvfb_pid=$!
-    if ! read -r -t 10 display <&4; then
-        echo "Xvfb did not start:" >&2
-        cat "$artifacts/xvfb.log" >&2
-        return 1
-    fi
-    export DISPLAY=":$display"
-}
+# shellcheck source=../../scripts/lib/xvfb.sh
+source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/lib/xvfb.sh"
 
 start_window_manager() {
     openbox --sm-disable >"$artifacts/openbox.log" 2>&1 &
@@ -518,7 +507,7 @@ end_x_server() {
     wm_pid=""
 }
 
-restart_x_server() { start_xvfb && start_window_manager; }
+restart_x_server() { start_xvfb "$artifacts/xvfb.log" && start_window_manager; }
 
 # The X server's count of clients whose connections it has not taken yet.
 queued_x_clients() {
@@ -661,7 +650,7 @@ test_centred_after_cut_and_paste() {
 # --- run ----------------------------------------------------------------------
 
 rm -f "$artifacts"/*.stderr "$artifacts"/fail-*.png "$artifacts/window.png"
-start_xvfb
+start_xvfb "$artifacts/xvfb.log"
 start_window_manager
 echo "display $DISPLAY, artifacts in $artifacts"
 
