@@ -34,6 +34,8 @@ printf 'Name \x00\x00\x00\x08GenerateTab \x80\x00\x00\x00' >"$corpus/seed-string
 printf 'Name \x00\x00\x00\x00Visible \x01' >"$corpus/seed-empty-string"
 printf 'Caption \x00\x00\x00\x08Use CAPSValue \x01State \x00\x00\x00\x01' >"$corpus/seed-check-box"
 printf 'Minimum \x00\x00\x00\x08Maximum \x00\x00\x00\xc8Value \x00\x00\x00\x20' >"$corpus/seed-slider"
+# A control whose far edge lies past the int range.
+printf 'Left \x7f\xff\xff\xffWidth \x7f\xff\xff\xff' >"$corpus/seed-far-edge"
 # And records holding a value that its property refuses: they must change nothing.
 printf 'Caption \x00\x00\x00\x08Use CAPSState \x00\x00\x00\x07' >"$corpus/seed-refused-state"
 printf 'Visible \x00Choice \x00\x00\x00\x09' >"$corpus/seed-refused-choice"

@@ -5,6 +5,7 @@
 #include "runtime/property_checks.h"
 #include "runtime/thunk.h"
 #include "runtime/trace.h"
+#include "ui/qt_geometry.h"
 #include "ui/qt_string.h"
 #include "ui/window.h"
 
@@ -145,7 +146,7 @@ void RectControl::ApplyFocusPolicy()
 void RectControl::ApplyGeometry()
 {
     if (widget_)
-        widget_->setGeometry(left_, top_, width_, height_);
+        widget_->setGeometry(ToQRect(left_, top_, width_, height_));
 }
 
 const ClassTable* RectControl::__Lookup()

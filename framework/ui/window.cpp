@@ -7,6 +7,7 @@
 #include "ui/control.h"
 #include "ui/menu_bar.h"
 #include "ui/menu_presenter.h"
+#include "ui/qt_geometry.h"
 #include "ui/qt_string.h"
 #include "ui/rect_control.h"
 #include "ui/runtime_host.h"
@@ -97,7 +98,7 @@ void Window::Hide() { SetVisible(false); }
 void Window::Invalidate(bool) { peer_->update(); }
 void Window::Invalidate(std::int32_t left, std::int32_t top, std::int32_t width, std::int32_t height, bool)
 {
-    peer_->Content()->update(left, top, width, height);
+    peer_->Content()->update(ToQRect(left, top, width, height));
 }
 void Window::Maximize() { peer_->showMaximized(); }
 void Window::Minimize() { peer_->showMinimized(); }
@@ -105,7 +106,7 @@ Ptr Window::Operator_Convert() { return peer_.get(); }
 void Window::Refresh(bool) { peer_->repaint(); }
 void Window::RefreshRect(std::int32_t left, std::int32_t top, std::int32_t width, std::int32_t height, bool)
 {
-    peer_->Content()->repaint(left, top, width, height);
+    peer_->Content()->repaint(ToQRect(left, top, width, height));
 }
 void Window::Restore() { peer_->showNormal(); }
 void Window::SetFocus()

@@ -210,6 +210,48 @@ TEST_P(RecordTest, ReachesTheWidgetWhetherSetBeforeOrAfterTheConstructor)
 INSTANTIATE_TEST_SUITE_P(
     Records, RecordTest, ::testing::Combine(::testing::ValuesIn(RecordCases()), BothOrders), RowName);
 
+// Any 32-bit position and size is a value the control keeps, also where the
+// far edge lies past what an int can hold; the widget is then placed as far
+// out as it goes, and shows only where the window's content can see it.
+struct ExtremeGeometryCase {
+    const char* name;
+    std::int32_t left, top, width, height;
+    bool inSight;
+    friend void PrintTo(const ExtremeGeometryCase& row, std::ostream* os) { *os << row.name; }
+};
+
+class ExtremeGeometryTest : public ControlsTest,
+                            public ::testing::WithParamInterface<std::tuple<ExtremeGeometryCase, Order>> { };
+
+TEST_P(ExtremeGeometryTest, KeepsTheValuesAndShowsOnlyWhatIsInSight)
+{
+    const auto& [c, order] = GetParam();
+    const Record record = Record().Int("Left", c.left).Int("Top", c.top).Int("Width", c.width).Int("Height", c.height);
+    const Ref<RectControl> control = NewWithRecord<PushButton>(*window, order, record.Bytes());
+
+    EXPECT_EQ(control->Left(), c.left);
+    EXPECT_EQ(control->Top(), c.top);
+    EXPECT_EQ(control->Width(), c.width);
+    EXPECT_EQ(control->Height(), c.height);
+    const QRect placed = control->Widget()->geometry();
+    EXPECT_TRUE(placed.isValid()) << "placed at " << placed.x() << "," << placed.y();
+    EXPECT_EQ(placed.intersects(window->ContentWidget()->rect()), c.inSight);
+}
+
+constexpr std::int32_t kMax = std::numeric_limits<std::int32_t>::max();
+constexpr std::int32_t kMin = std::numeric_limits<std::int32_t>::min();
+
+INSTANTIATE_TEST_SUITE_P(Values, ExtremeGeometryTest,
+    ::testing::Combine(::testing::Values(ExtremeGeometryCase { "farRight", kMax, 0, kMax, 20, false },
+                           ExtremeGeometryCase { "farBelow", 0, kMax, 20, kMax, false },
+                           ExtremeGeometryCase { "rightEdgePastTheIntRange", 1634533376, 0, 1359796087, 20, false },
+                           ExtremeGeometryCase { "farLeft", kMin, 0, kMax, 20, false },
+                           ExtremeGeometryCase { "farAbove", 0, kMin, 20, kMax, false },
+                           ExtremeGeometryCase { "fromJustLeftToFarRight", -1000, 10, kMax, 20, true },
+                           ExtremeGeometryCase { "fromJustAboveToFarBelow", 10, -1000, 20, kMax, true }),
+        BothOrders),
+    RowName);
+
 // A value the property cannot hold, and what the widget shows of it.
 struct BadValueCase {
     const char* name;
