@@ -1,6 +1,7 @@
 #include "ui/window.h"
 
 #include "runtime/exception.h"
+#include "runtime/property_checks.h"
 #include "runtime/thunk.h"
 #include "runtime/trace.h"
 #include "ui/application.h"
@@ -164,6 +165,8 @@ void Window::_DependencyList() { }
 
 void Window::_Move(std::int32_t left, std::int32_t top, std::int32_t width, std::int32_t height)
 {
+    EnforceRule(*this, "Width", width, NotNegative);
+    EnforceRule(*this, "Height", height, NotNegative);
     peer_->move(left, top);
     width_ = width;
     height_ = height;
@@ -211,36 +214,42 @@ void Window::SetTitle(String title)
 
 void Window::SetWidth(std::int32_t width)
 {
+    EnforceRule(*this, "Width", width, NotNegative);
     width_ = width;
     ApplyGeometry();
 }
 
 void Window::SetHeight(std::int32_t height)
 {
+    EnforceRule(*this, "Height", height, NotNegative);
     height_ = height;
     ApplyGeometry();
 }
 
 void Window::SetMinWidth(std::int32_t value)
 {
+    EnforceRule(*this, "MinWidth", value, NotNegative);
     minWidth_ = value;
     ApplyGeometry();
 }
 
 void Window::SetMinHeight(std::int32_t value)
 {
+    EnforceRule(*this, "MinHeight", value, NotNegative);
     minHeight_ = value;
     ApplyGeometry();
 }
 
 void Window::SetMaxWidth(std::int32_t value)
 {
+    EnforceRule(*this, "MaxWidth", value, NotNegative);
     maxWidth_ = value;
     ApplyGeometry();
 }
 
 void Window::SetMaxHeight(std::int32_t value)
 {
+    EnforceRule(*this, "MaxHeight", value, NotNegative);
     maxHeight_ = value;
     ApplyGeometry();
 }

@@ -1,5 +1,6 @@
 // Window's class table: its method table, events and properties.
 #include "runtime/member_property.h"
+#include "runtime/property_checks.h"
 #include "runtime/thunk.h"
 #include "ui/control.h"
 #include "ui/menu_bar.h"
@@ -13,12 +14,12 @@ void RegisterWindowProperties(ClassTable* t)
 {
     using W = Window;
     AddMemberProperty(t, "Title", &W::Title, &W::SetTitle);
-    AddMemberProperty(t, "Width", &W::Width, &W::SetWidth);
-    AddMemberProperty(t, "Height", &W::Height, &W::SetHeight);
-    AddMemberProperty(t, "MinWidth", &W::MinWidth, &W::SetMinWidth);
-    AddMemberProperty(t, "MinHeight", &W::MinHeight, &W::SetMinHeight);
-    AddMemberProperty(t, "MaxWidth", &W::MaxWidth, &W::SetMaxWidth);
-    AddMemberProperty(t, "MaxHeight", &W::MaxHeight, &W::SetMaxHeight);
+    AddMemberProperty(t, "Width", &W::Width, &W::SetWidth, NotNegative);
+    AddMemberProperty(t, "Height", &W::Height, &W::SetHeight, NotNegative);
+    AddMemberProperty(t, "MinWidth", &W::MinWidth, &W::SetMinWidth, NotNegative);
+    AddMemberProperty(t, "MinHeight", &W::MinHeight, &W::SetMinHeight, NotNegative);
+    AddMemberProperty(t, "MaxWidth", &W::MaxWidth, &W::SetMaxWidth, NotNegative);
+    AddMemberProperty(t, "MaxHeight", &W::MaxHeight, &W::SetMaxHeight, NotNegative);
     AddMemberProperty(t, "Visible", &W::Visible, &W::SetVisible);
     AddMemberProperty(t, "Resizeable", &W::Resizeable, &W::SetResizeable);
     AddMemberProperty(t, "CloseButton", &W::CloseButton, &W::SetCloseButton);

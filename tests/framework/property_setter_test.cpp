@@ -501,5 +501,49 @@ INSTANTIATE_TEST_SUITE_P(Controls, RefusedValueTest,
             test::Record().Int("LineStep", 7).Bool("Visible", false), "PageStep", -5 }),
     RowName);
 
+// A window refuses a negative size or size limit the same way.
+struct WindowRefusedValueCase {
+    const char* name;
+    const char* property;
+    friend void PrintTo(const WindowRefusedValueCase& row, std::ostream* os) { *os << row.name; }
+};
+
+class WindowRefusedValueTest : public test::ControlsTest,
+                               public ::testing::WithParamInterface<WindowRefusedValueCase> { };
+
+TEST_P(WindowRefusedValueTest, RaisesNamingClassPropertyAndOffsetAndChangesNothing)
+{
+    const WindowRefusedValueCase& c = GetParam();
+    const auto valuesBefore = PropertyValues(*window);
+    const QWidget& content = *window->ContentWidget();
+    const QSize sizeBefore = content.size();
+    const QSize minimumBefore = content.minimumSize();
+    const QSize maximumBefore = content.maximumSize();
+    test::Record record = test::Record().Str("Title", "changed").Bool("Resizeable", true).Rgb("BackColor", { 1, 2, 3 });
+    const std::size_t refusedAt = record.Bytes().ByteLength() + std::strlen(c.property) + 1;
+    record.Int(c.property, -1).Bool("CloseButton", false);
+
+    const std::string message = RuntimeExceptionMessage([&] { _SetProperties(window, record.Bytes()); });
+
+    EXPECT_NE(message.find("Window"), std::string::npos) << message;
+    EXPECT_NE(message.find("\"" + std::string(c.property) + "\""), std::string::npos) << message;
+    EXPECT_TRUE(MentionsOffset(message, refusedAt)) << message;
+    const auto valuesAfter = PropertyValues(*window);
+    ASSERT_EQ(valuesAfter.size(), valuesBefore.size());
+    for (std::size_t i = 0; i < valuesBefore.size(); ++i)
+        EXPECT_TRUE(valuesAfter[i].second == valuesBefore[i].second) << valuesBefore[i].first << " changed";
+    EXPECT_EQ(content.size(), sizeBefore);
+    EXPECT_EQ(content.minimumSize(), minimumBefore);
+    EXPECT_EQ(content.maximumSize(), maximumBefore);
+}
+
+INSTANTIATE_TEST_SUITE_P(Sizes, WindowRefusedValueTest,
+    ::testing::Values(WindowRefusedValueCase { "Width_minus1", "Width" },
+        WindowRefusedValueCase { "Height_minus1", "Height" }, WindowRefusedValueCase { "MinWidth_minus1", "MinWidth" },
+        WindowRefusedValueCase { "MinHeight_minus1", "MinHeight" },
+        WindowRefusedValueCase { "MaxWidth_minus1", "MaxWidth" },
+        WindowRefusedValueCase { "MaxHeight_minus1", "MaxHeight" }),
+    RowName);
+
 } // namespace
 } // namespace fw
