@@ -545,5 +545,31 @@ INSTANTIATE_TEST_SUITE_P(Sizes, WindowRefusedValueTest,
         WindowRefusedValueCase { "MaxHeight_minus1", "MaxHeight" }),
     RowName);
 
+// The largest sizes a record can give are kept as given; the content gets the
+// largest size Qt allows a widget. (Qt takes a minimum of exactly that size
+// as no minimum, so a window must not bring its sizes within range itself.)
+using WindowSizeTest = test::ControlsTest;
+
+TEST_F(WindowSizeTest, SizesPastWhatQtAllowsAreKeptAndShownAtQtsLargest)
+{
+    constexpr std::int32_t kLargest = std::numeric_limits<std::int32_t>::max();
+    _SetProperties(window,
+        test::Record()
+            .Bool("Resizeable", true)
+            .Int("MaxWidth", kLargest)
+            .Int("MaxHeight", kLargest)
+            .Int("MinWidth", kLargest)
+            .Int("Width", kLargest)
+            .Bytes());
+
+    EXPECT_EQ(window->MaxWidth(), kLargest);
+    EXPECT_EQ(window->MinWidth(), kLargest);
+    EXPECT_EQ(window->Width(), kLargest);
+    const QWidget& content = *window->ContentWidget();
+    EXPECT_EQ(content.maximumSize(), QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX));
+    EXPECT_EQ(content.minimumWidth(), QWIDGETSIZE_MAX);
+    EXPECT_EQ(content.width(), QWIDGETSIZE_MAX);
+}
+
 } // namespace
 } // namespace fw
