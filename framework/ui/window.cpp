@@ -1,6 +1,7 @@
 #include "ui/window.h"
 
 #include "runtime/exception.h"
+#include "runtime/no_destructor.h"
 #include "runtime/property_checks.h"
 #include "runtime/thunk.h"
 #include "runtime/trace.h"
@@ -28,10 +29,13 @@ struct WindowRegistry {
     std::vector<Ref<Window>> closed;
 };
 
+// Never destroyed: the run time releases its windows before it ends, and a
+// window still open when the process exits otherwise (an exit() from a
+// library, a test harness) must not be torn down after Qt's own globals.
 WindowRegistry& Registry()
 {
-    static WindowRegistry registry;
-    return registry;
+    static NoDestructor<WindowRegistry> registry;
+    return *registry;
 }
 
 } // namespace
