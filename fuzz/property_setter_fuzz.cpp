@@ -1,7 +1,8 @@
 // Feeds arbitrary bytes as a property record to the reader and the mass
-// setter. A RuntimeException is the expected outcome for a bad record; the
-// fuzzer reports anything else: a crash, a sanitizer finding, another
-// exception, or a broken invariant (below), which aborts.
+// setter, for a fixture class, the window and each control class. A
+// RuntimeException is the expected outcome for a bad record; the fuzzer
+// reports anything else: a crash, a sanitizer finding, another exception, or
+// a broken invariant (below), which aborts.
 #include "runtime/class_table.h"
 #include "runtime/exception.h"
 #include "runtime/property_setter.h"
@@ -97,6 +98,7 @@ std::vector<const ClassTable*> ControlTables()
 std::vector<const ClassTable*> ReaderTables()
 {
     std::vector<const ClassTable*> tables = ControlTables();
+    tables.push_back(Window::__Lookup());
     tables.push_back(FixtureClass());
     return tables;
 }
@@ -189,10 +191,8 @@ std::vector<Value> Snapshot(const Object& object)
     return values;
 }
 
-// One constructed control of each control class, in an offscreen window, made
-// once: the invariants below compare a control with itself before and after
-// each record, so state left by earlier inputs does no harm.
-const std::vector<Ref<RectControl>>& FuzzedControls()
+// The window, made once, offscreen and never shown.
+Window& FuzzedWindow()
 {
     static const Ref<Window> window = [] {
         Ref<Window> made = RuntimeCheckCast<Window>(RuntimeNewObject(Window::__Lookup()), Window::__Lookup());
@@ -200,39 +200,49 @@ const std::vector<Ref<RectControl>>& FuzzedControls()
         made->Constructor();
         return made;
     }();
-    static const std::vector<Ref<RectControl>> controls = [] {
-        std::vector<Ref<RectControl>> made;
+    return *window;
+}
+
+// The window and one constructed control of each control class in it, made
+// once: the invariants below compare an object with itself before and after
+// each record, so state left by earlier inputs does no harm.
+const std::vector<Ref<Object>>& FuzzedObjects()
+{
+    static const std::vector<Ref<Object>> objects = [] {
+        std::vector<Ref<Object>> made { RefTo<Object>(FuzzedWindow()) };
         for (const ClassTable* table : ControlTables()) {
-            made.push_back(RuntimeCheckCast<RectControl>(window->__New(table), table));
-            made.back()->Constructor();
+            Ref<RectControl> control = RuntimeCheckCast<RectControl>(FuzzedWindow().__New(table), table);
+            control->Constructor();
+            made.push_back(control);
         }
         return made;
     }();
-    return controls;
+    return objects;
 }
 
-// Applies the record to a control. The reader checks every value against its
-// property's rule, so the setter rejects exactly what the reader rejects, for
-// a broken format and for a refused value (a State of 7, a negative Width)
-// alike, and a rejected record leaves every property as it was.
-void FuzzControl(RectControl& control, const String& record)
+// Applies the record to the window or a control. The reader checks every
+// value against its property's rule, so the setter rejects exactly what the
+// reader rejects, for a broken format and for a refused value (a State of 7,
+// a negative Width) alike, and a rejected record leaves every property as it
+// was.
+void FuzzObject(const Ref<Object>& object, const String& record)
 {
     bool readable = true;
     try {
-        ReadPropertyRecord(*control.Class(), record);
+        ReadPropertyRecord(*object->Class(), record);
     } catch (const RaisedException&) {
         readable = false;
     }
-    const std::vector<Value> before = Snapshot(control);
+    const std::vector<Value> before = Snapshot(*object);
     try {
-        _SetProperties(RefTo<Object>(control), record);
+        _SetProperties(object, record);
     } catch (const RaisedException& raised) {
-        Check(IsRuntimeException(raised), "a control's setter raised something other than a RuntimeException");
-        Check(!readable, "a control's setter refused a value that the reader accepts");
-        Check(Snapshot(control) == before, "a rejected record changed a control");
+        Check(IsRuntimeException(raised), "the setter raised something other than a RuntimeException");
+        Check(!readable, "the setter refused a value that the reader accepts");
+        Check(Snapshot(*object) == before, "a rejected record changed the window or a control");
         return;
     }
-    Check(readable, "a control accepted a record the reader rejects");
+    Check(readable, "the window or a control accepted a record the reader rejects");
 }
 
 } // namespace
@@ -245,6 +255,12 @@ extern "C" int LLVMFuzzerInitialize(int* /*argc*/, char*** /*argv*/)
     static char name[] = "property_setter_fuzz";
     static char* argv[] = { name, nullptr };
     static QApplication application(argc, argv);
+    // Qt warns about every out-of-range window size the fuzzer tries; only
+    // its critical and fatal messages are worth the log.
+    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& message) {
+        if (type == QtCriticalMsg || type == QtFatalMsg)
+            std::fprintf(stderr, "%s\n", qPrintable(message));
+    });
     return 0;
 }
 
@@ -255,7 +271,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (const ClassTable* table : tables)
         FuzzReader(*table, record);
     FuzzSetter(record);
-    for (const Ref<RectControl>& control : FuzzedControls())
-        FuzzControl(*control, record);
+    for (const Ref<Object>& object : FuzzedObjects())
+        FuzzObject(object, record);
     return 0;
 }

@@ -25,7 +25,7 @@ corpus="$build/corpus/property_setter"
 artifacts="$build/artifacts/"
 mkdir -p "$corpus" "$artifacts"
 
-# Seeds: well-formed records of the fuzz fixture class, so that the run starts
+# Seeds: well-formed records of the fuzzed classes, so that the run starts
 # from items the reader accepts.
 printf 'Width \x00\x00\x02\x58' >"$corpus/seed-int32"
 printf 'Visible \x01TabStop \x00' >"$corpus/seed-boolean"
@@ -36,9 +36,12 @@ printf 'Caption \x00\x00\x00\x08Use CAPSValue \x01State \x00\x00\x00\x01' >"$cor
 printf 'Minimum \x00\x00\x00\x08Maximum \x00\x00\x00\xc8Value \x00\x00\x00\x20' >"$corpus/seed-slider"
 # A control whose far edge lies past the int range.
 printf 'Left \x7f\xff\xff\xffWidth \x7f\xff\xff\xff' >"$corpus/seed-far-edge"
+# A window at the largest minimum width a record can give.
+printf 'Title \x00\x00\x00\x03BigMinWidth \x7f\xff\xff\xff' >"$corpus/seed-window"
 # And records holding a value that its property refuses: they must change nothing.
 printf 'Caption \x00\x00\x00\x08Use CAPSState \x00\x00\x00\x07' >"$corpus/seed-refused-state"
 printf 'Visible \x00Choice \x00\x00\x00\x09' >"$corpus/seed-refused-choice"
+printf 'Title \x00\x00\x00\x03BigHeight \xff\xff\xff\xff' >"$corpus/seed-refused-window-size"
 
 # Font caches that fontconfig keeps for the process are not the code's leaks.
 export LSAN_OPTIONS="suppressions=$root/tests/lsan.supp${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
