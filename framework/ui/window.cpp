@@ -216,45 +216,17 @@ void Window::SetTitle(String title)
     peer_->setWindowTitle(ToQString(title_));
 }
 
-void Window::SetWidth(std::int32_t width)
-{
-    EnforceRule(*this, "Width", width, NotNegative);
-    width_ = width;
-    ApplyGeometry();
-}
+void Window::SetWidth(std::int32_t width) { SetSize(width_, "Width", width); }
+void Window::SetHeight(std::int32_t height) { SetSize(height_, "Height", height); }
+void Window::SetMinWidth(std::int32_t value) { SetSize(minWidth_, "MinWidth", value); }
+void Window::SetMinHeight(std::int32_t value) { SetSize(minHeight_, "MinHeight", value); }
+void Window::SetMaxWidth(std::int32_t value) { SetSize(maxWidth_, "MaxWidth", value); }
+void Window::SetMaxHeight(std::int32_t value) { SetSize(maxHeight_, "MaxHeight", value); }
 
-void Window::SetHeight(std::int32_t height)
+void Window::SetSize(std::int32_t& size, const char* property, std::int32_t value)
 {
-    EnforceRule(*this, "Height", height, NotNegative);
-    height_ = height;
-    ApplyGeometry();
-}
-
-void Window::SetMinWidth(std::int32_t value)
-{
-    EnforceRule(*this, "MinWidth", value, NotNegative);
-    minWidth_ = value;
-    ApplyGeometry();
-}
-
-void Window::SetMinHeight(std::int32_t value)
-{
-    EnforceRule(*this, "MinHeight", value, NotNegative);
-    minHeight_ = value;
-    ApplyGeometry();
-}
-
-void Window::SetMaxWidth(std::int32_t value)
-{
-    EnforceRule(*this, "MaxWidth", value, NotNegative);
-    maxWidth_ = value;
-    ApplyGeometry();
-}
-
-void Window::SetMaxHeight(std::int32_t value)
-{
-    EnforceRule(*this, "MaxHeight", value, NotNegative);
-    maxHeight_ = value;
+    EnforceRule(*this, property, value, NotNegative);
+    size = value;
     ApplyGeometry();
 }
 

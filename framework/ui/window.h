@@ -169,6 +169,8 @@ public:
     static const ClassTable* __Lookup();
 
 private:
+    // Sets one of the sizes or size limits, which are never negative.
+    void SetSize(std::int32_t& size, const char* property, std::int32_t value);
     void ApplyGeometry();
     void ApplyWindowFlags();
     void ApplyBackground();
