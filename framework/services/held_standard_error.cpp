@@ -28,14 +28,14 @@ std::string ReadFromStart(int fd)
 
 HeldStandardError::HeldStandardError()
 {
-    file_ = ::memfd_create("held-standard-error", MFD_CLOEXEC);
-    if (file_ < 0)
-        return;
     original_ = ::fcntl(STDERR_FILENO, F_DUPFD_CLOEXEC, 0);
-    if (original_ < 0 || ::dup2(file_, STDERR_FILENO) < 0) {
-        if (original_ >= 0)
-            ::close(original_);
-        ::close(file_);
+    if (original_ < 0)
+        return; // no standard error to hold
+    file_ = ::memfd_create("held-standard-error", MFD_CLOEXEC);
+    if (file_ < 0 || ::dup2(file_, STDERR_FILENO) < 0) {
+        if (file_ >= 0)
+            ::close(file_);
+        ::close(original_);
         original_ = file_ = -1;
     }
 }
