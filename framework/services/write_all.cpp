@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <csignal>
 #include <ctime>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace fw {
@@ -38,21 +39,38 @@ private:
     bool raised_ = false;
 };
 
-} // namespace
-
-void WriteAll(int fd, std::string_view bytes)
+// Writes until done or until a write fails; tells `onBrokenPipe` when the
+// reader went away.
+template <class OnBrokenPipe> void WriteAllBytes(int fd, std::string_view bytes, OnBrokenPipe onBrokenPipe)
 {
-    SigpipeBlocked blocked;
     while (!bytes.empty()) {
         const ssize_t written = ::write(fd, bytes.data(), bytes.size());
         if (written < 0 && errno == EINTR)
             continue;
         if (written < 0 && errno == EPIPE)
-            blocked.NoteRaised();
+            onBrokenPipe();
         if (written <= 0)
             return;
         bytes.remove_prefix(static_cast<std::size_t>(written));
     }
+}
+
+} // namespace
+
+bool CanRaiseSigpipe(int fd)
+{
+    struct stat status { };
+    return ::fstat(fd, &status) != 0 || S_ISFIFO(status.st_mode) || S_ISSOCK(status.st_mode);
+}
+
+void WriteAll(int fd, std::string_view bytes, Sigpipe sigpipe)
+{
+    if (sigpipe == Sigpipe::CannotBeRaised) {
+        WriteAllBytes(fd, bytes, [] {});
+        return;
+    }
+    SigpipeBlocked blocked;
+    WriteAllBytes(fd, bytes, [&blocked] { blocked.NoteRaised(); });
 }
 
 } // namespace fw
