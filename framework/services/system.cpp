@@ -5,8 +5,8 @@
 #include "runtime/trace.h"
 #include "services/debug_log_rules.h"
 #include "services/debug_log_testing.h"
+#include "services/write_all.h"
 
-#include <cerrno>
 #include <cstdlib>
 #include <cstring>
 #include <string>
@@ -29,34 +29,29 @@ bool& DebugLogOn()
     return on;
 }
 
-// Writes all of `bytes` to `fd`: one write(2) unless it is interrupted or
-// cut short. A log line that cannot be written is dropped; logging never
-// fails the caller.
-void WriteAll(int fd, std::string_view bytes)
+// Standard error's kind is looked up once, with the log's first line: the
+// process puts no other file in its place once the program runs. To a
+// terminal, a file or /dev/null a line costs one system call, not three.
+Sigpipe StandardErrorSigpipe()
 {
-    while (!bytes.empty()) {
-        const ssize_t written = ::write(fd, bytes.data(), bytes.size());
-        if (written < 0 && errno == EINTR)
-            continue;
-        if (written <= 0)
-            return;
-        bytes.remove_prefix(static_cast<std::size_t>(written));
-    }
+    static const Sigpipe sigpipe = CanRaiseSigpipe(STDERR_FILENO) ? Sigpipe::HeldBack : Sigpipe::CannotBeRaised;
+    return sigpipe;
 }
 
 // Writes `line` and a line end in one piece. A line that fits is joined to
 // its end in a buffer on the stack (a plain write costs the kernel less than
-// a gathered one); a longer one is copied to the heap.
+// a gathered one); a longer one is copied to the heap. A line that cannot be
+// written is dropped; logging never fails the caller.
 void WriteLine(int fd, std::string_view line)
 {
     char buffer[256];
     if (line.size() < sizeof buffer) {
         std::memcpy(buffer, line.data(), line.size());
         buffer[line.size()] = '\n';
-        WriteAll(fd, std::string_view(buffer, line.size() + 1));
+        WriteAll(fd, std::string_view(buffer, line.size() + 1), StandardErrorSigpipe());
         return;
     }
-    WriteAll(fd, std::string(line) + '\n');
+    WriteAll(fd, std::string(line) + '\n', StandardErrorSigpipe());
 }
 
 Ref<SystemClass>& SystemGlobal()

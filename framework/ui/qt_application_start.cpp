@@ -1,6 +1,7 @@
 #include "ui/qt_application_start.h"
 
-#include <QStringList>
+#include "services/held_standard_error.h"
+#include "ui/start_failure_reason.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -10,64 +11,12 @@
 namespace fw {
 namespace {
 
-struct HeldMessage {
-    QtMsgType type;
-    QByteArray category;
-    QString text;
-};
 std::vector<HeldMessage>* heldMessages = nullptr;
-
-// The platform plugins and their loader log under "qt.qpa": what they say
-// (the loader's "found but could not load" comes as information) is why no
-// platform could start. Others (a missing runtime directory, say) are beside
-// the point then.
-bool IsPlatformReport(const HeldMessage& message)
-{
-    return message.category.startsWith("qt.qpa") && message.type != QtDebugMsg;
-}
-
-// The X11 plugin was there but found no X server at the display it was given
-// (or none was given).
-bool CouldNotConnectToDisplay(const std::vector<HeldMessage>& held)
-{
-    for (const HeldMessage& message : held) {
-        if (message.category.startsWith("qt.qpa.xcb") && message.text.contains("could not connect to display"))
-            return true;
-    }
-    return false;
-}
-
-// One sentence of a report, without its full stop: the report adds them.
-QString Sentence(const QString& text)
-{
-    QString sentence = text.simplified();
-    while (sentence.endsWith(QLatin1Char('.')))
-        sentence.chop(1);
-    return sentence;
-}
-
-// Qt's reason in one line: what the platform plugins said, then the last line
-// of its fatal message. For a missing plugin that line lists the plugins
-// there are; the paragraph before it only suggests reinstalling.
-QString QtReason(const std::vector<HeldMessage>& held, const QString& fatalText)
-{
-    QStringList sentences;
-    for (const HeldMessage& message : held) {
-        if (IsPlatformReport(message))
-            sentences << Sentence(message.text);
-    }
-    const QStringList fatalLines = fatalText.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-    if (!fatalLines.isEmpty())
-        sentences << Sentence(fatalLines.last());
-    sentences.removeAll(QString());
-    return sentences.join(QStringLiteral(". ")) + QLatin1Char('.');
-}
+HeldStandardError* heldLibraryOutput = nullptr;
 
 [[noreturn]] void ReportStartFailure(const QString& fatalText)
 {
-    const QByteArray reason = CouldNotConnectToDisplay(*heldMessages)
-        ? QByteArrayLiteral("cannot open a display (is DISPLAY or WAYLAND_DISPLAY set to a running one?)")
-        : "cannot start the user interface: " + QtReason(*heldMessages, fatalText).toLocal8Bit();
+    const QByteArray reason = StartFailureReason({ *heldMessages, fatalText, heldLibraryOutput->Release() });
     std::fprintf(stderr, "%s: %s\n", program_invocation_short_name, reason.constData());
     std::fflush(stderr);
     std::_Exit(1);
@@ -108,7 +57,15 @@ std::unique_ptr<QApplication> StartQtApplication()
     std::vector<HeldMessage> held;
     heldMessages = &held;
     handlerBeforeRun = qInstallMessageHandler(HoldStartupMessage);
-    auto application = std::make_unique<QApplication>(argc, argv);
+    std::unique_ptr<QApplication> application;
+    {
+        // What Xlib and the like write meanwhile is passed on when the
+        // scope ends, before Qt's held messages.
+        HeldStandardError libraryOutput;
+        heldLibraryOutput = &libraryOutput;
+        application = std::make_unique<QApplication>(argc, argv);
+        heldLibraryOutput = nullptr;
+    }
     qInstallMessageHandler(EndAtLostDisplay);
     heldMessages = nullptr;
     for (const HeldMessage& message : held) {

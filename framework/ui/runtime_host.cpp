@@ -6,6 +6,7 @@
 #include "runtime/exception.h"
 #include "runtime/no_destructor.h"
 #include "runtime/trace.h"
+#include "services/standard_streams.h"
 #include "services/system.h"
 #include "ui/application.h"
 #include "ui/framework_classes.h"
@@ -57,6 +58,8 @@ void RaiseOpenEvent()
 void RuntimeInit()
 {
     TraceCall("RuntimeInit");
+    // Before anything opens a descriptor that could take a closed one's place.
+    OpenClosedStandardStreams();
     // Before there is anything worth keeping out of a core file.
     RefuseCoreDumps();
     RunTimeState& state = State();

@@ -17,6 +17,9 @@ import tempfile
 import time
 
 TITLE = "Password Generator"
+# The window's content area, below its menu bar, and the button on it.
+CONTENT_HEIGHT = 209
+BUTTON_CENTRE = (20 + 560 // 2, 149 + 47 // 2)
 
 
 def fail(message):
@@ -35,6 +38,17 @@ def wait_until(predicate, timeout=10.0, interval=0.05):
         if time.monotonic() >= deadline:
             return None
         time.sleep(interval)
+
+
+def make_cookie():
+    """A fresh MIT-MAGIC-COOKIE-1 value, as hex."""
+    return os.urandom(16).hex()
+
+
+def add_cookie(path, display, cookie):
+    """Adds a cookie for `display` to the authority file at `path`."""
+    subprocess.run(["xauth", "-q", "-f", path, "add", display, "MIT-MAGIC-COOKIE-1", cookie],
+                   check=True, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
 
 
 def end_process(process, grace=5.0):
@@ -87,18 +101,38 @@ class Program:
     def end(self):
         end_process(self.process)
 
+    def press_button(self, window):
+        """Clicks the button; gives the new text it put on the clipboard, or
+        fails when none came."""
+        before = self.desktop.clipboard()
+        self.desktop.click_content(window, *BUTTON_CENTRE)
+
+        def changed():
+            text = self.desktop.clipboard()
+            return text if text != before else None
+        after = wait_until(changed)
+        if after is None:
+            if not self.running():
+                fail("the program ended with status %s after the button was pressed" % self.process.returncode)
+            fail("the button put nothing new on the clipboard")
+        return after
+
 
 class DesktopSession:
     """A private Xvfb (and, with window_manager=True, openbox) on a display
-    number that Xvfb picks itself."""
+    number that Xvfb picks itself. With authorization=True the server admits
+    only clients that present its cookie; the session's clients find it in
+    the file `xauthority` (XAUTHORITY)."""
 
-    def __init__(self, program, artifacts, window_manager=False, screen="1024x768x24"):
+    def __init__(self, program, artifacts, window_manager=False, screen="1024x768x24", authorization=False):
         self.program = os.path.realpath(program)
         self.artifacts = os.path.realpath(artifacts)
         self.window_manager = window_manager
         self.screen = screen
+        self.authorization = authorization
         self.scratch = None
         self.display = None
+        self.xauthority = None
         self._processes = []
         self._programs = []
 
@@ -130,8 +164,16 @@ class DesktopSession:
     def _start_xvfb(self):
         read_end, write_end = os.pipe()
         log = open(os.path.join(self.artifacts, "xvfb.log"), "wb")
+        auth = []
+        if self.authorization:
+            # The server takes every cookie in its file, whatever display
+            # the entry names; the clients' entry needs the real number.
+            self.cookie = make_cookie()
+            server_auth = os.path.join(self.scratch, "server.xauth")
+            add_cookie(server_auth, ":0", self.cookie)
+            auth = ["-auth", server_auth]
         xvfb = subprocess.Popen(
-            ["Xvfb", "-displayfd", str(write_end), "-screen", "0", self.screen, "-nolisten", "tcp"],
+            ["Xvfb", "-displayfd", str(write_end), "-screen", "0", self.screen, "-nolisten", "tcp"] + auth,
             pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=log)
         os.close(write_end)
         self._processes.append(xvfb)
@@ -141,6 +183,9 @@ class DesktopSession:
         if not number:
             fail("Xvfb did not start (see %s)" % log.name)
         self.display = ":" + number.decode()
+        if self.authorization:
+            self.xauthority = os.path.join(self.scratch, "client.xauth")
+            add_cookie(self.xauthority, self.display, self.cookie)
 
     def _start_window_manager(self):
         log = open(os.path.join(self.artifacts, "openbox.log"), "wb")
@@ -168,6 +213,8 @@ class DesktopSession:
             "XDG_CONFIG_HOME": os.path.join(self.scratch, "config"),
             "QT_QPA_PLATFORM": "xcb",
         }
+        if self.xauthority:
+            env["XAUTHORITY"] = self.xauthority
         # Sanitizer builds read their options from the test's environment.
         for name in ("LSAN_OPTIONS", "ASAN_OPTIONS", "UBSAN_OPTIONS"):
             if name in os.environ:
@@ -207,6 +254,23 @@ class DesktopSession:
             env=self.environment(), capture_output=True, timeout=10)
         ids = result.stdout.split()
         return int(ids[0]) if ids else None
+
+    def clipboard(self):
+        """The text on the clipboard, "" when there is none."""
+        result = subprocess.run(["xclip", "-selection", "clipboard", "-o"], env=self.environment(),
+                                capture_output=True, timeout=10)
+        return result.stdout.decode(errors="replace") if result.returncode == 0 else ""
+
+    def click_content(self, window, x, y):
+        """Clicks at (x, y) of the window's content area, below its menu bar."""
+        geometry = self.run(["xdotool", "getwindowgeometry", "--shell", str(window)])
+        height = int(dict(line.split("=", 1) for line in geometry.split())["HEIGHT"])
+        self.run(["xdotool", "mousemove", "--window", str(window),
+                  str(x), str(height - CONTENT_HEIGHT + y), "click", "1"])
+
+    def key(self, *keys):
+        """Types keys into the focused window."""
+        self.run(["xdotool", "key", "--clearmodifiers"] + list(keys))
 
     def screenshot(self, file_name, window="root"):
         """Saves the screen (or one window) to <artifacts>/<file_name>; gives the path."""
