@@ -9,6 +9,7 @@ namespace fw {
 namespace {
 
 constexpr QLayout::SizeConstraint kWaylandFixedSize = QLayout::SetMinimumSize;
+constexpr QLatin1String kKeeperName("normalStateSizeKeeper");
 
 // Sends the window back to its fixed (minimum) size when it is resized in a
 // state whose size the window may choose: the normal state, and the tiled
@@ -19,7 +20,7 @@ public:
         : QObject(&window)
         , window_(window)
     {
-        setObjectName(QStringLiteral("normalStateSizeKeeper"));
+        setObjectName(kKeeperName);
     }
 
     bool eventFilter(QObject* watched, QEvent* event) override
@@ -56,8 +57,9 @@ void KeepFixedSize(QMainWindow& window)
     }
     window.setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
     window.layout()->setSizeConstraint(kWaylandFixedSize);
-    if (!window.findChild<NormalStateSizeKeeper*>(QString(), Qt::FindDirectChildrenOnly))
-        window.installEventFilter(new NormalStateSizeKeeper(window));
+    // Found by name: the keeper has no meta-object of its own to cast to.
+    if (!window.findChild<QObject*>(kKeeperName, Qt::FindDirectChildrenOnly))
+        window.installEventFilter(new NormalStateSizeKeeper(window)); // owned by the window
     window.layout()->activate();
     if (!(window.windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)))
         window.resize(window.minimumSize());

@@ -2,8 +2,9 @@
 """The program's window on a Wayland compositor (weston, nested in a private
 Xvfb) with Qt's Wayland plugin and no X display: maximised through the
 maximise button of its title bar and through weston's Super+Shift+M, each
-time repainted and restored, the program keeps running and its button still
-puts a password on the Wayland clipboard.
+time repainted and restored, and dragged to a larger size, the program keeps
+running at its size and its button still puts a password on the Wayland
+clipboard.
 
     wayland_window_states.py <program> <artifacts dir>
 """
@@ -89,10 +90,7 @@ class WaylandDesktop:
     def clipboard(self):
         result = subprocess.run(["wl-paste", "--no-newline"], env=self.desktop.environment(**self.client_environment()),
                                 capture_output=True, timeout=10)
-        if result.returncode != 0:
-            print("wl-paste:", result.stderr.decode(errors="replace").strip())
-            return None
-        return result.stdout.decode(errors="replace")
+        return result.stdout.decode(errors="replace") if result.returncode == 0 else None
 
 
 def wait_for_box(wayland, app, name, wanted, what):
@@ -151,6 +149,16 @@ def main(program, artifacts):
         wayland.press_maximize_key((0, PANEL_HEIGHT, 0, 0))
         normal = wait_for_box(wayland, app, "restored-by-key.png", lambda box: box[2:] == normal[2:],
                               "weston's Super+Shift+M a second time")
+
+        # weston's Super+right-button drag resizes any window; this one keeps its size.
+        corner = (normal[0] + normal[2] - 20, normal[1] + normal[3] - 20)
+        desktop.run(["xdotool", "mousemove", str(corner[0]), str(corner[1]), "keydown", "super", "mousedown", "3",
+                     "mousemove", str(corner[0] + 60), str(corner[1] + 50), "sleep", "0.3",
+                     "mousemove", str(corner[0] + 120), str(corner[1] + 100), "sleep", "0.3", "mouseup", "3",
+                     "keyup", "super"])
+        dragged = wayland.window_box("after-resize-drag.png")
+        if not app.running() or dragged[2:] != normal[2:]:
+            fail("a resize drag made the window %s (it was %s); running: %s" % (dragged, normal, app.running()))
 
         second = generate_password(wayland, app, normal, previous=first)
         if not app.running():
