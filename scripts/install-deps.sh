@@ -8,7 +8,8 @@ packages=(
     build-essential cmake ninja-build pkg-config
     qt6-base-dev qt6-base-dev-tools libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev time
-    xvfb xauth xdotool xclip x11-utils imagemagick openbox wmctrl iproute2 weston
+    xvfb xauth xdotool xclip x11-utils imagemagick openbox wmctrl iproute2
+    qt6-wayland weston wl-clipboard
     python3 python3-xlib
     fonts-dejavu-core
     clang libclang-rt-14-dev clang-format

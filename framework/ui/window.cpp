@@ -13,6 +13,7 @@
 #include "ui/qt_string.h"
 #include "ui/rect_control.h"
 #include "ui/runtime_host.h"
+#include "ui/wayland_window_states.h"
 #include "ui/window_peer.h"
 
 #include <QLayout>
@@ -304,7 +305,7 @@ void Window::ApplyGeometry()
         // A window that cannot be resized keeps exactly its content size,
         // with the menu bar above it.
         content->setFixedSize(width, height);
-        peer_->layout()->setSizeConstraint(QLayout::SetFixedSize);
+        KeepFixedSize(*peer_);
     }
 }
 

@@ -120,9 +120,10 @@ class Program:
 
 class DesktopSession:
     """A private Xvfb (and, with window_manager=True, openbox) on a display
-    number that Xvfb picks itself. With authorization=True the server admits
-    only clients that present its cookie; the session's clients find it in
-    the file `xauthority` (XAUTHORITY)."""
+    number that Xvfb picks itself; start_weston() adds a Wayland compositor.
+    With authorization=True the server admits only clients that present its
+    cookie; the session's clients find it in the file `xauthority`
+    (XAUTHORITY)."""
 
     def __init__(self, program, artifacts, window_manager=False, screen="1024x768x24", authorization=False):
         self.program = os.path.realpath(program)
@@ -198,6 +199,33 @@ class DesktopSession:
             return "window id" in out
         if not wait_until(running, 10):
             fail("the window manager did not come up")
+
+    def start_weston(self):
+        """Starts weston as a client of this X server (its x11 backend, one
+        output the size of the screen, its default desktop shell, no user
+        configuration) with a socket of its own in this session's runtime
+        directory. Gives the socket's name, for WAYLAND_DISPLAY; weston's X
+        window, where its input arrives, is then `weston_window`."""
+        socket = "pwgen-wayland-%d" % os.getpid()
+        width, height = self.screen.split("x")[:2]
+        log = open(os.path.join(self.artifacts, "weston.log"), "wb")
+        weston = subprocess.Popen(
+            ["weston", "--no-config", "--backend=x11-backend.so", "--socket=" + socket,
+             "--width=" + width, "--height=" + height, "--idle-time=0"],
+            env=self.environment(), stdout=log, stderr=subprocess.STDOUT)
+        self._processes.append(weston)
+
+        def up():
+            if weston.poll() is not None:
+                fail("weston exited with status %s (see %s)" % (weston.returncode, log.name))
+            if not os.path.exists(os.path.join(self.runtime_dir, socket)):
+                return None
+            out = self.run(["xdotool", "search", "--class", "^Weston Compositor$"], check=False)
+            return int(out.split()[0]) if out.split() else None
+        self.weston_window = wait_until(up, 15)
+        if not self.weston_window:
+            fail("weston did not come up (see %s)" % log.name)
+        return socket
 
     # --- the program ----------------------------------------------------------
 
