@@ -9,7 +9,8 @@ packages=(
     qt6-base-dev qt6-base-dev-tools libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev time
     xvfb xauth xdotool xclip x11-utils imagemagick openbox wmctrl iproute2
-    python3 python3-xlib
+    python3 python3-xlib python3-gi gir1.2-atspi-2.0 at-spi2-core dbus
+    qt6-gtk-platformtheme libgtk-3-0
     fonts-dejavu-core
     clang libclang-rt-14-dev clang-format
 )

@@ -208,6 +208,23 @@ class DesktopSession:
         ids = result.stdout.split()
         return int(ids[0]) if ids else None
 
+    def pixels(self, path, box):
+        """The pixels of the box (left, top, width, height) of a PNG, as rows
+        of (red, green, blue)."""
+        left, top, width, height = box
+        raw = subprocess.run(["convert", path, "-crop", "%dx%d+%d+%d" % (width, height, left, top), "+repage",
+                              "-depth", "8", "rgb:-"], capture_output=True, check=True, timeout=30).stdout
+        if len(raw) != width * height * 3:
+            fail("%s holds no box %r" % (path, box))
+        return [[tuple(raw[(y * width + x) * 3:(y * width + x) * 3 + 3]) for x in range(width)]
+                for y in range(height)]
+
+    def window_size(self, window):
+        """The window's (width, height)."""
+        out = self.run(["xdotool", "getwindowgeometry", "--shell", str(window)])
+        values = dict(line.split("=", 1) for line in out.split())
+        return int(values["WIDTH"]), int(values["HEIGHT"])
+
     def screenshot(self, file_name, window="root"):
         """Saves the screen (or one window) to <artifacts>/<file_name>; gives the path."""
         path = os.path.join(self.artifacts, file_name)
