@@ -10,7 +10,8 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev time
     xvfb xauth xdotool xclip x11-utils imagemagick openbox wmctrl iproute2
     qt6-wayland weston wl-clipboard
-    python3 python3-xlib
+    python3 python3-xlib python3-gi gir1.2-atspi-2.0 at-spi2-core dbus
+    qt6-gtk-platformtheme libgtk-3-0
     fonts-dejavu-core
     clang libclang-rt-14-dev clang-format
 )

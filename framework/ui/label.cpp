@@ -4,8 +4,10 @@
 #include "runtime/property_checks.h"
 #include "ui/qt_color.h"
 #include "ui/qt_string.h"
+#include "ui/readable_color.h"
 #include "ui/text_alignment.h"
 
+#include <QAccessible>
 #include <QLabel>
 
 namespace fw {
@@ -66,8 +68,14 @@ QLabel* Label::TextLabel() const { return qobject_cast<QLabel*>(Widget()); }
 
 void Label::ApplyText()
 {
-    if (QLabel* label = TextLabel())
+    if (QLabel* label = TextLabel()) {
         label->setText(ToQString(text_));
+        // The control this label names (ui/label_links.h) has a new name.
+        if (QWidget* labelled = label->buddy()) {
+            QAccessibleEvent event(labelled, QAccessible::NameChanged);
+            QAccessible::updateAccessibility(&event);
+        }
+    }
 }
 
 void Label::ApplyAlignment()
@@ -78,11 +86,8 @@ void Label::ApplyAlignment()
 
 void Label::ApplyColor()
 {
-    if (QLabel* label = TextLabel()) {
-        QPalette palette = label->palette();
-        SetEnabledColor(palette, QPalette::WindowText, ToQColor(textColor_));
-        label->setPalette(palette);
-    }
+    if (QLabel* label = TextLabel())
+        KeepTextReadable(*label, QPalette::WindowText, ToQColor(textColor_));
 }
 
 void Label::ApplyInteraction()

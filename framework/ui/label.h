@@ -1,5 +1,6 @@
 // A label: plain text, aligned, optionally wrapped and selectable by mouse.
-// It raises no events of its own.
+// It raises no events of its own. For assistive technology it names the
+// control beside it on its row (ui/label_links.h).
 #pragma once
 
 #include "runtime/value.h"
@@ -25,6 +26,8 @@ public:
     // RuntimeException.
     std::int32_t TextAlign() const noexcept { return textAlign_; }
     void SetTextAlign(std::int32_t value);
+    // Drawn as given where it reads on the theme's background, in the
+    // theme's text colour where it does not (ui/readable_color.h).
     Color TextColor() const noexcept { return textColor_; }
     void SetTextColor(Color value);
     // Wraps the text at word boundaries.

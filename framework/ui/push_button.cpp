@@ -52,10 +52,11 @@ void PushButton::ApplyDefault()
 {
     if (QPushButton* button = Button()) {
         // Outside a dialog Qt presses no default button by itself: the window
-        // does, for a Return that no control took. Auto-default lets a focused
-        // default button take Return itself.
+        // does, for a Return that no control took, and a focused default
+        // button takes Return itself. Never auto-default: outside a dialog Qt
+        // drops an auto-default button's default look when it loses the focus.
         button->setDefault(default_);
-        button->setAutoDefault(default_);
+        button->setAutoDefault(false);
     }
 }
 

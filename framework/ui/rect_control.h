@@ -95,6 +95,9 @@ public:
     bool IsActive() const;
     // Acts as a click of the user would.
     virtual void Press() { }
+    // True for a control without a caption of its own, which a label beside
+    // it names for assistive technology (ui/label_links.h).
+    virtual bool TakesNameFromLabel() const { return false; }
 
     static const ClassTable* __Lookup();
 

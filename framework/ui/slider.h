@@ -57,6 +57,9 @@ public:
     bool LiveScroll() const noexcept { return liveScroll_; }
     void SetLiveScroll(bool value);
 
+    // Named by the label beside it (ui/label_links.h).
+    bool TakesNameFromLabel() const override { return true; }
+
     static const ClassTable* __Lookup();
 
 protected:

@@ -71,6 +71,9 @@ public:
     bool AutomaticallyCheckSpelling() const noexcept { return checkSpelling_; }
     void SetAutomaticallyCheckSpelling(bool value) { checkSpelling_ = value; }
 
+    // Named by the label beside it (ui/label_links.h).
+    bool TakesNameFromLabel() const override { return true; }
+
     static const ClassTable* __Lookup();
 
 protected:

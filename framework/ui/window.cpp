@@ -7,6 +7,7 @@
 #include "runtime/trace.h"
 #include "ui/application.h"
 #include "ui/control.h"
+#include "ui/label_links.h"
 #include "ui/menu_bar.h"
 #include "ui/menu_presenter.h"
 #include "ui/qt_geometry.h"
@@ -85,6 +86,7 @@ void Window::Constructor()
     constructed_ = true;
     PresentMenuBar();
     ApplyTabOrder();
+    LinkLabels(controls_);
     if (visible_)
         peer_->show();
     RaiseEvent(Event::Open);
@@ -141,8 +143,10 @@ void Window::_AddControl(String name, const Ref<Object>& object)
     if (taken)
         RaiseRuntimeException(String("Window._AddControl: a control named " + name.Bytes() + " exists already"));
     controls_.emplace_back(std::move(name), RefTo(*control));
-    if (constructed_)
+    if (constructed_) {
         ApplyTabOrder();
+        LinkLabels(controls_);
+    }
 }
 
 void Window::_AddMenuHandler(String, Ptr) { RaiseUnsupported("Window._AddMenuHandler"); }

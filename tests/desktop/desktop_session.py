@@ -291,14 +291,29 @@ class DesktopSession:
 
     def click_content(self, window, x, y):
         """Clicks at (x, y) of the window's content area, below its menu bar."""
-        geometry = self.run(["xdotool", "getwindowgeometry", "--shell", str(window)])
-        height = int(dict(line.split("=", 1) for line in geometry.split())["HEIGHT"])
+        _, height = self.window_size(window)
         self.run(["xdotool", "mousemove", "--window", str(window),
                   str(x), str(height - CONTENT_HEIGHT + y), "click", "1"])
 
     def key(self, *keys):
         """Types keys into the focused window."""
         self.run(["xdotool", "key", "--clearmodifiers"] + list(keys))
+    def pixels(self, path, box):
+        """The pixels of the box (left, top, width, height) of a PNG, as rows
+        of (red, green, blue)."""
+        left, top, width, height = box
+        raw = subprocess.run(["convert", path, "-crop", "%dx%d+%d+%d" % (width, height, left, top), "+repage",
+                              "-depth", "8", "rgb:-"], capture_output=True, check=True, timeout=30).stdout
+        if len(raw) != width * height * 3:
+            fail("%s holds no box %r" % (path, box))
+        return [[tuple(raw[(y * width + x) * 3:(y * width + x) * 3 + 3]) for x in range(width)]
+                for y in range(height)]
+
+    def window_size(self, window):
+        """The window's (width, height)."""
+        out = self.run(["xdotool", "getwindowgeometry", "--shell", str(window)])
+        values = dict(line.split("=", 1) for line in out.split())
+        return int(values["WIDTH"]), int(values["HEIGHT"])
 
     def screenshot(self, file_name, window="root"):
         """Saves the screen (or one window) to <artifacts>/<file_name>; gives the path."""
