@@ -158,16 +158,20 @@ expect_exit_zero() { expect_exit_status 0; }
 # and its corner on the screen.
 offset_x=0 offset_y=0 content_x=0 content_y=0
 measure_content_offset() {
-    local WIDTH=0 HEIGHT=0
-    eval "$(xdotool getwindowgeometry --shell "$win" | grep -E '^(WIDTH|HEIGHT)=')"
-    [[ $WIDTH -eq $CONTENT_W ]] || fail "window is ${WIDTH} px wide, expected $CONTENT_W" || return 1
-    ((HEIGHT > CONTENT_H && HEIGHT < CONTENT_H + 100)) ||
-        fail "window is ${HEIGHT} px high: no room for a menu bar above $CONTENT_H px of content" || return 1
+    local line width=0 height=0 origin_x=0 origin_y=0
+    while read -r line; do
+        case "$line" in
+        "Absolute upper-left X:"*) origin_x="${line##* }" ;;
+        "Absolute upper-left Y:"*) origin_y="${line##* }" ;;
+        "Width:"*) width="${line##* }" ;;
+        "Height:"*) height="${line##* }" ;;
+        esac
+    done < <(xwininfo -id "$win")
+    [[ $width -eq $CONTENT_W ]] || fail "window is ${width} px wide, expected $CONTENT_W" || return 1
+    ((height > CONTENT_H && height < CONTENT_H + 100)) ||
+        fail "window is ${height} px high: no room for a menu bar above $CONTENT_H px of content" || return 1
     offset_x=0
-    offset_y=$((HEIGHT - CONTENT_H))
-    local origin_x origin_y
-    read -r origin_x origin_y < <(xwininfo -id "$win" |
-        awk '/Absolute upper-left X/ { x = $NF } /Absolute upper-left Y/ { y = $NF } END { print x, y }')
+    offset_y=$((height - CONTENT_H))
     content_x=$((origin_x + offset_x)) content_y=$((origin_y + offset_y))
 }
 

@@ -28,11 +28,10 @@ if [[ $# -ne 3 || ! -f "$here/scenarios/$3.sh" ]]; then
 fi
 exe="$(realpath "$1")"
 mkdir -p "$2"
-shared_artifacts="$(realpath "$2")"
+shared_artifacts="$(cd "$2" && pwd)"
 name="$3"
 artifacts="$shared_artifacts/$name"
 rm -rf "$artifacts"
-mkdir -p "$artifacts"
 
 for tool in Xvfb openbox xdotool xclip xprop xwininfo wmctrl import convert timeout ss; do
     if ! command -v "$tool" >/dev/null; then
@@ -44,8 +43,8 @@ done
 export LC_ALL=C
 scratch="$(mktemp -d)"
 export XDG_RUNTIME_DIR="$scratch/runtime" XDG_CONFIG_HOME="$scratch/config"
+mkdir -p "$artifacts" "$XDG_CONFIG_HOME"
 mkdir -m 700 "$XDG_RUNTIME_DIR"
-mkdir -p "$XDG_CONFIG_HOME"
 unset WAYLAND_DISPLAY QT_LOGGING_RULES QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS DISPLAY
 export QT_QPA_PLATFORM=xcb
 
@@ -71,7 +70,7 @@ trap cleanup EXIT
 
 # Sets DISPLAY to the shared X server, if one is recorded and still runs.
 use_shared_display() {
-    local record="$shared_artifacts/display.env" display="" xvfb="" key value
+    local record="$shared_artifacts/display.env" display="" xvfb="" key value comm=""
     [[ -f "$record" ]] || return 1
     while IFS='=' read -r key value; do
         case "$key" in
@@ -79,11 +78,13 @@ use_shared_display() {
         xvfb_pid) xvfb="$value" ;;
         esac
     done <"$record"
-    [[ -n "$display" && "$(cat "/proc/$xvfb/comm" 2>/dev/null)" == Xvfb ]] || return 1
+    [[ -n "$display" && -n "$xvfb" ]] && read -r comm <"/proc/$xvfb/comm" 2>/dev/null
+    [[ "$comm" == Xvfb ]] || return 1
     export DISPLAY="$display"
 }
 
-description="$(sed -n '1s/^# //p' "$here/scenarios/$name.sh")"
+read -r description <"$here/scenarios/$name.sh"
+description="${description#\# }"
 : >"$scratch/failure"
 case "$uses_display" in
 shared) use_shared_display || start_private_display ;;
@@ -94,10 +95,10 @@ esac
 [[ -n "${DISPLAY:-}" ]] && echo "display $DISPLAY, artifacts in $artifacts"
 
 if [[ ! -s "$scratch/failure" ]] && scenario && [[ ! -s "$scratch/failure" ]]; then
-    echo "PASS: $name: $description"
+    echo "PASS: $description"
     exit 0
 fi
-echo "FAIL: $name: $description"
+echo "FAIL: $description"
 sed 's/^/  /' "$scratch/failure"
 [[ -s "$scratch/failure" ]] || echo "  a step failed"
 if [[ -n "${DISPLAY:-}" ]]; then
