@@ -63,6 +63,20 @@ start_window_manager() {
     wait_for "the window manager (see $1)" window_manager_up
 }
 
+# Reads the record of the shared X server that shared_display.sh writes to
+# the file $1: sets shared_display, shared_xvfb_pid and shared_wm_pid.
+read_display_record() {
+    local key value
+    shared_display="" shared_xvfb_pid="" shared_wm_pid=""
+    while IFS='=' read -r key value; do
+        case "$key" in
+        DISPLAY) shared_display="$value" ;;
+        xvfb_pid) shared_xvfb_pid="$value" ;;
+        wm_pid) shared_wm_pid="$value" ;;
+        esac
+    done <"$1"
+}
+
 # Starts an X server of this scenario's own with a window manager; sets
 # DISPLAY, xvfb_pid and wm_pid.
 start_private_display() {

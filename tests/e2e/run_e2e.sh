@@ -70,17 +70,12 @@ trap cleanup EXIT
 
 # Sets DISPLAY to the shared X server, if one is recorded and still runs.
 use_shared_display() {
-    local record="$shared_artifacts/display.env" display="" xvfb="" key value comm=""
+    local record="$shared_artifacts/display.env" comm=""
     [[ -f "$record" ]] || return 1
-    while IFS='=' read -r key value; do
-        case "$key" in
-        DISPLAY) display="$value" ;;
-        xvfb_pid) xvfb="$value" ;;
-        esac
-    done <"$record"
-    [[ -n "$display" && -n "$xvfb" ]] && read -r comm <"/proc/$xvfb/comm" 2>/dev/null
+    read_display_record "$record"
+    [[ -n "$shared_display" && -n "$shared_xvfb_pid" ]] && read -r comm 2>/dev/null <"/proc/$shared_xvfb_pid/comm"
     [[ "$comm" == Xvfb ]] || return 1
-    export DISPLAY="$display"
+    export DISPLAY="$shared_display"
 }
 
 read -r description <"$here/scenarios/$name.sh"

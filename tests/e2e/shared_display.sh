@@ -49,14 +49,8 @@ if [[ "$1" == start ]]; then
     echo "shared display $DISPLAY (Xvfb $xvfb_pid, openbox $wm_pid)"
 else
     [[ -f "$record" ]] || exit 0
-    xvfb_pid="" wm_pid=""
-    while IFS='=' read -r key value; do
-        case "$key" in
-        xvfb_pid) xvfb_pid="$value" ;;
-        wm_pid) wm_pid="$value" ;;
-        esac
-    done <"$record"
-    end_process "$wm_pid" openbox
-    end_process "$xvfb_pid" Xvfb
+    read_display_record "$record"
+    end_process "$shared_wm_pid" openbox
+    end_process "$shared_xvfb_pid" Xvfb
     rm -f "$record"
 fi
