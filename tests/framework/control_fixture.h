@@ -25,13 +25,6 @@
 
 namespace fw::test {
 
-// Failures name a table's row by its name. A test file whose rows live in its
-// unnamed namespace brings this in with a using-declaration there.
-template <class Case> auto operator<<(std::ostream& out, const Case& row) -> decltype(row.name, out)
-{
-    return out << row.name;
-}
-
 // Records made up by a test, item by item.
 using test_support::record::Record;
 
@@ -66,15 +59,10 @@ Ref<Recorder> Attach(const Ref<K>& control, std::function<std::int32_t(Control&)
 // widget, or after.
 enum class Order { SetThenConstruct, ConstructThenSet };
 
-inline std::ostream& operator<<(std::ostream& out, Order order)
-{
-    return out << (order == Order::SetThenConstruct ? "set then construct" : "construct then set");
-}
-
 // A row run in both orders is named after the order too.
-inline std::string NameOfRow(Order order)
+inline void PrintTo(Order order, std::ostream* os)
 {
-    return order == Order::SetThenConstruct ? "beforeConstructor" : "afterConstructor";
+    *os << (order == Order::SetThenConstruct ? "beforeConstructor" : "afterConstructor");
 }
 inline const auto BothOrders = ::testing::Values(Order::SetThenConstruct, Order::ConstructThenSet);
 
