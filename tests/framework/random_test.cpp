@@ -67,8 +67,6 @@ struct RangeCase {
     friend void PrintTo(const RangeCase& row, std::ostream* os) { *os << row.name; }
 };
 
-// Failures name the row.
-
 // The bound of the last draw, seen by the sources below.
 std::uint32_t lastBound = 1;
 
@@ -138,8 +136,6 @@ struct BadBoundsCase {
     std::int32_t max;
     friend void PrintTo(const BadBoundsCase& row, std::ostream* os) { *os << row.name; }
 };
-
-// Failures name the row.
 
 class RandomBadBoundsTest : public ::testing::TestWithParam<BadBoundsCase> { };
 
@@ -225,8 +221,6 @@ struct BiasedSourceCase {
     RandomSource source;
     friend void PrintTo(const BiasedSourceCase& row, std::ostream* os) { *os << row.name; }
 };
-
-// Failures name the row.
 
 class RandomBiasTest : public ::testing::TestWithParam<BiasedSourceCase> { };
 
