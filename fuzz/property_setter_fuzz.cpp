@@ -3,6 +3,7 @@
 // RuntimeException is the expected outcome for a bad record; the fuzzer
 // reports anything else: a crash, a sanitizer finding, another exception, or
 // a broken invariant (below), which aborts.
+#include "record_encoder.h"
 #include "runtime/class_table.h"
 #include "runtime/exception.h"
 #include "runtime/property_setter.h"
@@ -103,34 +104,29 @@ std::vector<const ClassTable*> ReaderTables()
     return tables;
 }
 
-void AppendUint32(std::string& out, std::uint32_t value)
+// An item as read, in the tests' own encoder's terms.
+test_support::record::Item InEncoderTerms(const RecordItem& item)
 {
-    for (int shift = 24; shift >= 0; shift -= 8)
-        out.push_back(static_cast<char>((value >> shift) & 0xFFu));
+    namespace record = test_support::record;
+    const std::string_view name = item.name;
+    if (const auto* integer = std::get_if<std::int32_t>(&item.value))
+        return { name, record::Int(*integer) };
+    if (const auto* boolean = std::get_if<bool>(&item.value))
+        return { name, record::Bool(*boolean) };
+    if (const auto* colour = std::get_if<Color>(&item.value))
+        return { name, record::Rgb(colour->red, colour->green, colour->blue) };
+    if (const auto* text = std::get_if<String>(&item.value))
+        return { name, record::Str(text->Bytes()) };
+    Broken("an item holds a value of a type no record carries");
 }
 
-// The bytes `items` came from: a record has exactly one spelling of its items.
+// The bytes `items` came from, written by the tests' own encoder: a record
+// has exactly one spelling of its items.
 std::string Encode(const std::vector<RecordItem>& items)
 {
     std::string out;
-    for (const RecordItem& item : items) {
-        out += item.name;
-        out += ' ';
-        if (const auto* integer = std::get_if<std::int32_t>(&item.value)) {
-            AppendUint32(out, static_cast<std::uint32_t>(*integer));
-        } else if (const auto* boolean = std::get_if<bool>(&item.value)) {
-            out.push_back(*boolean ? '\x01' : '\x00');
-        } else if (const auto* colour = std::get_if<Color>(&item.value)) {
-            out.push_back(static_cast<char>(colour->red));
-            out.push_back(static_cast<char>(colour->green));
-            out.push_back(static_cast<char>(colour->blue));
-        } else if (const auto* text = std::get_if<String>(&item.value)) {
-            AppendUint32(out, static_cast<std::uint32_t>(text->ByteLength()));
-            out += text->Bytes();
-        } else {
-            Broken("an item holds a value of a type no record carries");
-        }
-    }
+    for (const RecordItem& item : items)
+        out += test_support::record::Encode(InEncoderTerms(item));
     return out;
 }
 

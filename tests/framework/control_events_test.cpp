@@ -18,8 +18,6 @@
 namespace fw::test {
 namespace {
 
-using test::operator<<; // rows print by name
-
 TEST_F(ControlsTest, ClickOnThePushButtonRaisesActionOnce)
 {
     const Ref<PushButton> button = NewControl<PushButton>(*window, Record().Str("Caption", "Go"));

@@ -3,6 +3,7 @@
 // controls are made the way the program makes them.
 #pragma once
 
+#include "record_encoder.h"
 #include "row_name.h"
 #include "runtime/class_table.h"
 #include "runtime/delegate.h"
@@ -24,53 +25,8 @@
 
 namespace fw::test {
 
-// Failures name a table's row by its name. A test file whose rows live in its
-// unnamed namespace brings this in with a using-declaration there.
-template <class Case> auto operator<<(std::ostream& out, const Case& row) -> decltype(row.name, out)
-{
-    return out << row.name;
-}
-
-// A property record, item by item: the name, a space, the value's bytes.
-class Record {
-public:
-    Record& Int(const char* name, std::int32_t value)
-    {
-        Name(name);
-        const auto bits = static_cast<std::uint32_t>(value);
-        for (int shift = 24; shift >= 0; shift -= 8)
-            bytes_ += static_cast<char>(bits >> shift);
-        return *this;
-    }
-    Record& Bool(const char* name, bool value)
-    {
-        Name(name);
-        bytes_ += value ? '\x01' : '\x00';
-        return *this;
-    }
-    Record& Rgb(const char* name, Color color)
-    {
-        Name(name);
-        bytes_ += { static_cast<char>(color.red), static_cast<char>(color.green), static_cast<char>(color.blue) };
-        return *this;
-    }
-    Record& Str(const char* name, const std::string& text)
-    {
-        Int(name, static_cast<std::int32_t>(text.size()));
-        bytes_ += text;
-        return *this;
-    }
-    String Bytes() const { return String(bytes_); }
-
-private:
-    void Name(const char* name)
-    {
-        bytes_ += name;
-        bytes_ += ' ';
-    }
-
-    std::string bytes_;
-};
+// Records made up by a test, item by item.
+using test_support::record::Record;
 
 // The target of the handlers the tests attach: for every call, what `read`
 // saw on the control at that moment.
@@ -103,15 +59,10 @@ Ref<Recorder> Attach(const Ref<K>& control, std::function<std::int32_t(Control&)
 // widget, or after.
 enum class Order { SetThenConstruct, ConstructThenSet };
 
-inline std::ostream& operator<<(std::ostream& out, Order order)
-{
-    return out << (order == Order::SetThenConstruct ? "set then construct" : "construct then set");
-}
-
 // A row run in both orders is named after the order too.
-inline std::string NameOfRow(Order order)
+inline void PrintTo(Order order, std::ostream* os)
 {
-    return order == Order::SetThenConstruct ? "beforeConstructor" : "afterConstructor";
+    *os << (order == Order::SetThenConstruct ? "beforeConstructor" : "afterConstructor");
 }
 inline const auto BothOrders = ::testing::Values(Order::SetThenConstruct, Order::ConstructThenSet);
 

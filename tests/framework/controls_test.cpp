@@ -22,8 +22,6 @@
 namespace fw::test {
 namespace {
 
-using test::operator<<; // rows print by name
-
 struct EventTableCase {
     const char* name;
     const ClassTable* (*table)();

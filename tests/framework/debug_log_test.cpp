@@ -126,7 +126,7 @@ TEST_P(DebugLogLengthTest, WritesTheWholeLineAndItsEnd)
     EXPECT_EQ(Captured(), line + "\n");
 }
 
-INSTANTIATE_TEST_SUITE_P(Lengths, DebugLogLengthTest, ::testing::Values(0, 1, 255, 256, 5000));
+INSTANTIATE_TEST_SUITE_P(Lengths, DebugLogLengthTest, ::testing::Values(0, 1, 255, 256, 5000), RowName);
 
 TEST(SystemTest, SharedObjectLivesFromInitializerToFinalizer)
 {

@@ -11,8 +11,6 @@
 namespace fw::test {
 namespace {
 
-using test::operator<<; // rows print by name
-
 // States of the area and the clipboard, from the fixture's start.
 void Unchanged(TextArea&, QTextEdit&) { }
 void SelectFirstThree(TextArea& area, QTextEdit&)

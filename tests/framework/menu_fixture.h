@@ -1,10 +1,11 @@
 // What the menu tests share: a window whose menu bar is built with the
-// framework's own calls (a File menu with Quit, an Edit menu with the
-// standard edit items), a text area in it that has the keyboard focus, and
+// framework's own calls from the application's menu table (a File menu with
+// Quit, an Edit menu with the standard edit items), a text area in it that has the keyboard focus, and
 // the Qt menus and actions that the user sees and chooses from.
 #pragma once
 
 #include "control_fixture.h"
+#include "expected_menus.h"
 
 #include "ui/menu_bar.h"
 #include "ui/quit_menu_item.h"
@@ -22,7 +23,7 @@
 #include <QTimer>
 
 #include <functional>
-#include <initializer_list>
+#include <span>
 
 namespace fw::test {
 
@@ -56,13 +57,18 @@ inline Ref<MenuItem> NewMenuItem(const MenuRow& row)
     return item;
 }
 
-// Appends a menu to `bar`, then its items to the menu.
-inline void AppendMenu(MenuBar& bar, const MenuRow& menu, std::initializer_list<MenuRow> items)
+// Appends each menu of `entries` to `bar` and each item to its menu, in
+// order, as a program builds its menu bar.
+inline void AppendMenus(MenuBar& bar, std::span<const test_support::menus::MenuEntry> entries)
 {
-    const Ref<MenuItem> shown = NewMenuItem(menu);
-    bar.Append(shown);
-    for (const MenuRow& item : items)
-        shown->Append(NewMenuItem(item));
+    for (const test_support::menus::MenuEntry& entry : entries) {
+        const MenuRow row { entry.itemClass == test_support::menus::ItemClass::QuitMenuItem ? QuitItem : PlainItem,
+            entry.name, entry.text, entry.shortcut };
+        if (entry.menu)
+            bar.Child(entry.menu)->Append(NewMenuItem(row));
+        else
+            bar.Append(NewMenuItem(row));
+    }
 }
 
 class MenuTest : public ControlsTest {
@@ -73,18 +79,7 @@ public:
         QGuiApplication::clipboard()->setText(kEarlierClipboard, QClipboard::Clipboard);
 
         bar = RuntimeCheckCast<MenuBar>(RuntimeNewObject(MenuBar::__Lookup()), MenuBar::__Lookup());
-        AppendMenu(*bar, { PlainItem, "FileMenu", "&File", "" }, { { QuitItem, "FileQuit", "&Quit", "Cmd+Q" } });
-        AppendMenu(*bar, { PlainItem, "EditMenu", "&Edit", "" },
-            {
-                { PlainItem, "EditUndo", "&Undo", "Cmd+Z" },
-                { PlainItem, "EditSeparator1", "-", nullptr },
-                { PlainItem, "EditCut", "Cu&t", "Cmd+X" },
-                { PlainItem, "EditCopy", "&Copy", "Cmd+C" },
-                { PlainItem, "EditPaste", "&Paste", "Cmd+V" },
-                { PlainItem, "EditClear", "&Delete", "" },
-                { PlainItem, "EditSeparator2", "-", nullptr },
-                { PlainItem, "EditSelectAll", "Select &All", "Cmd+A" },
-            });
+        AppendMenus(*bar, test_support::menus::kMenuBar);
         window->SetMenuBar(bar);
         area = NewControl<TextArea>(*window, Record().Str("Text", kAreaText));
 

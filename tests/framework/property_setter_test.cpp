@@ -133,19 +133,19 @@ const ClassTable* SwitchClass()
     return table;
 }
 
-// Record bytes, written out by hand.
-std::string Be32(std::uint32_t v)
+// Record bytes from the tests' own encoder; the malformed ones are cut or
+// spliced from its pieces.
+using test_support::record::BigEndian32;
+using test_support::record::Bool;
+using test_support::record::EncodeValue;
+using test_support::record::Int;
+using test_support::record::Rgb;
+using test_support::record::Str;
+
+std::string Item(std::string_view name, const test_support::record::Value& value)
 {
-    return { static_cast<char>(v >> 24), static_cast<char>(v >> 16), static_cast<char>(v >> 8), static_cast<char>(v) };
+    return test_support::record::Encode(test_support::record::Item { name, value });
 }
-std::string Int(std::int32_t v) { return Be32(static_cast<std::uint32_t>(v)); }
-std::string Bool(bool v) { return std::string(1, v ? '\x01' : '\x00'); }
-std::string Rgb(std::uint8_t r, std::uint8_t g, std::uint8_t b)
-{
-    return { static_cast<char>(r), static_cast<char>(g), static_cast<char>(b) };
-}
-std::string Str(const std::string& text) { return Be32(static_cast<std::uint32_t>(text.size())) + text; }
-std::string Item(const std::string& name, const std::string& value) { return name + ' ' + value; }
 
 Ref<RecordTarget> NewTarget(const ClassTable* table)
 {
@@ -223,29 +223,29 @@ INSTANTIATE_TEST_SUITE_P(Records, MalformedRecordTest,
         MalformedCase { "nameRunsToTheEnd", ChildClass, kGoodItem + "Visible", kAfterGoodItem, "\"Visible\"" },
         MalformedCase {
             "digitInName", ChildClass, kGoodItem + Item("Vis1ble", Bool(true)), kAfterGoodItem + 3, "\"Vis\"" },
-        MalformedCase { "zeroByteInName", ChildClass, kGoodItem + Item(std::string("Vis\0ble", 7), Bool(true)),
+        MalformedCase { "zeroByteInName", ChildClass, kGoodItem + Item(std::string_view("Vis\0ble", 7), Bool(true)),
             kAfterGoodItem + 3, "\"Vis\"" },
+        MalformedCase { "valueWithoutSpace", ChildClass, kGoodItem + "Visible" + EncodeValue(Bool(true)),
+            kAfterGoodItem + 7, "\"Visible\"" },
         MalformedCase {
-            "valueWithoutSpace", ChildClass, kGoodItem + "Visible" + Bool(true), kAfterGoodItem + 7, "\"Visible\"" },
-        MalformedCase { "strayByteAfterLastItem", ChildClass, kGoodItem + Bool(true), kAfterGoodItem, "\"\"" },
-        MalformedCase { "int32PastTheEnd", ChildClass, kGoodItem + "Value " + Int(32).substr(0, 3), kAfterGoodItem + 6,
-            "\"Value\"" },
+            "strayByteAfterLastItem", ChildClass, kGoodItem + EncodeValue(Bool(true)), kAfterGoodItem, "\"\"" },
+        MalformedCase { "int32PastTheEnd", ChildClass, kGoodItem + "Value " + EncodeValue(Int(32)).substr(0, 3),
+            kAfterGoodItem + 6, "\"Value\"" },
         MalformedCase { "booleanMissing", ChildClass, kGoodItem + "Visible ", kAfterGoodItem + 8, "\"Visible\"" },
-        MalformedCase { "colorPastTheEnd", ChildClass, kGoodItem + "BackColor " + Rgb(0xFF, 0xFF, 0xFF).substr(0, 2),
-            kAfterGoodItem + 10, "\"BackColor\"" },
-        MalformedCase {
-            "stringLengthCut", ChildClass, kGoodItem + "Name " + Be32(0).substr(0, 2), kAfterGoodItem + 5, "\"Name\"" },
-        MalformedCase {
-            "stringTextPastTheEnd", ChildClass, kGoodItem + "Name " + Be32(5) + "abc", kAfterGoodItem + 5, "\"Name\"" },
-        MalformedCase { "stringLengthHuge", ChildClass, kGoodItem + "Name " + Be32(0xFFFFFFFF) + "abc",
+        MalformedCase { "colorPastTheEnd", ChildClass,
+            kGoodItem + "BackColor " + EncodeValue(Rgb(0xFF, 0xFF, 0xFF)).substr(0, 2), kAfterGoodItem + 10,
+            "\"BackColor\"" },
+        MalformedCase { "stringLengthCut", ChildClass, kGoodItem + "Name " + BigEndian32(0).substr(0, 2),
             kAfterGoodItem + 5, "\"Name\"" },
-        MalformedCase {
-            "booleanTwo", ChildClass, kGoodItem + Item("Visible", "\x02"), kAfterGoodItem + 8, "\"Visible\"" },
-        MalformedCase {
-            "booleanFF", ChildClass, kGoodItem + Item("MultiLine", "\xFF"), kAfterGoodItem + 10, "\"MultiLine\"" },
+        MalformedCase { "stringTextPastTheEnd", ChildClass, kGoodItem + "Name " + BigEndian32(5) + "abc",
+            kAfterGoodItem + 5, "\"Name\"" },
+        MalformedCase { "stringLengthHuge", ChildClass, kGoodItem + "Name " + BigEndian32(0xFFFFFFFF) + "abc",
+            kAfterGoodItem + 5, "\"Name\"" },
+        MalformedCase { "booleanTwo", ChildClass, kGoodItem + "Visible \x02", kAfterGoodItem + 8, "\"Visible\"" },
+        MalformedCase { "booleanFF", ChildClass, kGoodItem + "MultiLine \xFF", kAfterGoodItem + 10, "\"MultiLine\"" },
         MalformedCase { "namedTwice", ChildClass, kGoodItem + Item("WIDTH", Int(6)), kAfterGoodItem, "\"Width\"" },
-        MalformedCase { "doubleProperty", ChildClass, kGoodItem + Item("Ratio", std::string(8, '\0')),
-            kAfterGoodItem + 6, "\"Ratio\"" },
+        MalformedCase { "doubleProperty", ChildClass, kGoodItem + "Ratio " + std::string(8, '\0'), kAfterGoodItem + 6,
+            "\"Ratio\"" },
         MalformedCase {
             "readOnlyProperty", ChildClass, kGoodItem + Item("Revision", Int(1)), kAfterGoodItem, "\"Revision\"" },
         MalformedCase { "refusedValue", ChildClass, kGoodItem + Item("Count", Int(-1)) + Item("Visible", Bool(true)),
@@ -308,7 +308,8 @@ TEST_F(PropertySetterTest, MatchesNamesIgnoringCaseInTheClassAndItsBases)
 TEST_F(PropertySetterTest, ZeroIntegerAndEmptyStringShareTheirBytesButNotTheirType)
 {
     // Four zero bytes each; the empty String's next item follows at once.
-    const std::string record = "Width " + Be32(0) + "Name " + Be32(0) + "Visible " + Bool(true);
+    const std::string record
+        = "Width " + BigEndian32(0) + "Name " + BigEndian32(0) + "Visible " + EncodeValue(Bool(true));
 
     _SetProperties(target, String(record));
 
@@ -466,7 +467,7 @@ TEST_P(RefusedValueTest, RaisesNamingClassPropertyAndOffsetAndChangesNothing)
     const std::string widgetBefore = WidgetState(*control->Widget());
     test::Record record = c.itemsBefore;
     record.Int(c.property, c.refused).Bool("Enabled", false);
-    const std::size_t refusedAt = c.itemsBefore.Bytes().ByteLength() + std::strlen(c.property) + 1;
+    const std::size_t refusedAt = c.itemsBefore.Bytes().size() + std::strlen(c.property) + 1;
 
     const std::string message = RuntimeExceptionMessage([&] { _SetProperties(control, record.Bytes()); });
 
@@ -520,7 +521,7 @@ TEST_P(WindowRefusedValueTest, RaisesNamingClassPropertyAndOffsetAndChangesNothi
     const QSize minimumBefore = content.minimumSize();
     const QSize maximumBefore = content.maximumSize();
     test::Record record = test::Record().Str("Title", "changed").Bool("Resizeable", true).Rgb("BackColor", { 1, 2, 3 });
-    const std::size_t refusedAt = record.Bytes().ByteLength() + std::strlen(c.property) + 1;
+    const std::size_t refusedAt = record.Bytes().size() + std::strlen(c.property) + 1;
     record.Int(c.property, -1).Bool("CloseButton", false);
 
     const std::string message = RuntimeExceptionMessage([&] { _SetProperties(window, record.Bytes()); });

@@ -10,8 +10,6 @@
 namespace fw::test {
 namespace {
 
-using test::operator<<; // rows print by name
-
 // The ways a user chooses Quit.
 void Trigger(MenuTest& test) { test.Action("FileQuit").trigger(); }
 void ClickInTheMenu(MenuTest& test)

@@ -1,6 +1,7 @@
 #include "row_name.h"
 #include "services/random.h"
 #include "services/random_testing.h"
+#include "statistics.h"
 
 #include "runtime/class_table.h"
 #include "runtime/exception.h"
@@ -10,7 +11,6 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <cmath>
 #include <cstdint>
 #include <cstdlib>
 #include <limits>
@@ -66,8 +66,6 @@ struct RangeCase {
     std::uint32_t bound; // what the source is asked for; 0 means 2^32
     friend void PrintTo(const RangeCase& row, std::ostream* os) { *os << row.name; }
 };
-
-// Failures name the row.
 
 // The bound of the last draw, seen by the sources below.
 std::uint32_t lastBound = 1;
@@ -139,8 +137,6 @@ struct BadBoundsCase {
     friend void PrintTo(const BadBoundsCase& row, std::ostream* os) { *os << row.name; }
 };
 
-// Failures name the row.
-
 class RandomBadBoundsTest : public ::testing::TestWithParam<BadBoundsCase> { };
 
 TEST_P(RandomBadBoundsTest, MaximumBelowMinimumRaisesNamingBoth)
@@ -187,7 +183,7 @@ TEST(ScopedRandomSourceTest, RestoresThePreviousSourceWhenItEnds)
 // The pick index of a password from all four character sets.
 constexpr std::int32_t kValues = 79;
 constexpr int kPicks = 1'000'000;
-using Counts = std::array<int, kValues>;
+using Counts = std::array<long, kValues>;
 
 Counts CountPicks()
 {
@@ -198,42 +194,9 @@ Counts CountPicks()
     return counts;
 }
 
-// Pearson's statistic of the counts against equal expected counts.
-double ChiSquare(const Counts& counts)
-{
-    const double expected = static_cast<double>(kPicks) / kValues;
-    double statistic = 0;
-    for (int observed : counts) {
-        const double difference = observed - expected;
-        statistic += difference * difference / expected;
-    }
-    return statistic;
-}
+using test_support::ChiSquareCriticalValue;
 
-// The z with P(Z > z) = p for a standard normal Z, by bisection on the
-// complementary error function (P(Z > z) = erfc(z / sqrt 2) / 2).
-double UpperNormalQuantile(double p)
-{
-    double low = 0;
-    double high = 40;
-    for (int i = 0; i < 200; ++i) {
-        const double middle = (low + high) / 2;
-        (std::erfc(middle / std::sqrt(2.0)) / 2 > p ? low : high) = middle;
-    }
-    return low;
-}
-
-// The chi-square value that k degrees of freedom exceed with probability p.
-// Wilson-Hilferty: (X / k)^(1/3) is close to normal with mean 1 - 2/(9k) and
-// variance 2/(9k), so x = k (1 - 2/(9k) + z sqrt(2/(9k)))^3. For k = 78 and
-// p = 1e-6 (z = 4.753) this gives 152.66 against the exact 152.33: a shade
-// stricter than asked, never looser.
-double ChiSquareCriticalValue(int degreesOfFreedom, double p)
-{
-    const double k = degreesOfFreedom;
-    const double v = 2.0 / (9.0 * k);
-    return k * std::pow(1.0 - v + UpperNormalQuantile(p) * std::sqrt(v), 3.0);
-}
+double ChiSquare(const Counts& counts) { return test_support::ChiSquareAgainstEqualChances(counts, kPicks); }
 
 // An unbiased generator exceeds this once in a million runs.
 const double kCriticalValue = ChiSquareCriticalValue(kValues - 1, 1e-6);
@@ -258,8 +221,6 @@ struct BiasedSourceCase {
     RandomSource source;
     friend void PrintTo(const BiasedSourceCase& row, std::ostream* os) { *os << row.name; }
 };
-
-// Failures name the row.
 
 class RandomBiasTest : public ::testing::TestWithParam<BiasedSourceCase> { };
 

@@ -26,8 +26,6 @@
 namespace fw::test {
 namespace {
 
-using test::operator<<; // rows print by name
-
 struct SelectionCase {
     const char* name;
     const char* text;

@@ -3,14 +3,14 @@
 // program.
 #pragma once
 
-#include "record_encoding.h"
+#include "record_encoder.h"
 
 #include <array>
 #include <cstdint>
 #include <limits>
 #include <string_view>
 
-namespace pwgen::testing::record {
+namespace test_support::record {
 
 // Every control record's Index: -2^31.
 inline constexpr Value kIndex = Int(std::numeric_limits<std::int32_t>::min());
@@ -214,4 +214,4 @@ inline constexpr Item kTextArea1Record[] = {
     { "Name", Str("TextArea1") },
 };
 
-} // namespace pwgen::testing::record
+} // namespace test_support::record

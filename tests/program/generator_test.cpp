@@ -3,6 +3,7 @@
 // distribution of the picks.
 #include "program_fixture.h"
 #include "row_name.h"
+#include "statistics.h"
 
 #include "../support/stderr_capture.h"
 #include "services/debug_log_testing.h"
@@ -13,7 +14,6 @@
 #include <QTextEdit>
 
 #include <array>
-#include <cmath>
 #include <cstdint>
 #include <cstdlib>
 #include <regex>
@@ -252,26 +252,6 @@ INSTANTIATE_TEST_SUITE_P(Sources, ControlledSourceTest,
             [](std::uint32_t bound) { return Recorded(static_cast<std::uint32_t>(drawn.size()) % bound); } }),
     RowName);
 
-// The upper-tail quantile of the standard normal distribution for `p`.
-double NormalQuantile(double p)
-{
-    double low = 0, high = 40;
-    for (int i = 0; i < 200; ++i) {
-        const double middle = (low + high) / 2;
-        (0.5 * std::erfc(middle / std::sqrt(2.0)) > p ? low : high) = middle;
-    }
-    return low;
-}
-
-// The chi-square value that `degrees` degrees of freedom exceed with
-// probability `p` (Wilson and Hilferty's approximation).
-double ChiSquareCritical(int degrees, double p)
-{
-    const double k = degrees;
-    const double term = 2.0 / (9.0 * k);
-    return k * std::pow(1.0 - term + NormalQuantile(p) * std::sqrt(term), 3.0);
-}
-
 // Pearson's statistic of `picks` picks through App.pickone from all 79
 // characters, against equal frequencies.
 double ChiSquareOfPicks(int picks)
@@ -289,17 +269,14 @@ double ChiSquareOfPicks(int picks)
             ++invalid;
     }
     EXPECT_EQ(invalid, 0) << "picks that are not one allowed character";
-    const double expected = static_cast<double>(picks) / static_cast<double>(letters.size());
-    double statistic = 0;
-    for (const char c : letters) {
-        const double difference = static_cast<double>(counts[static_cast<unsigned char>(c)]) - expected;
-        statistic += difference * difference / expected;
-    }
-    return statistic;
+    std::vector<long> perLetter;
+    for (const char c : letters)
+        perLetter.push_back(counts[static_cast<unsigned char>(c)]);
+    return test_support::ChiSquareAgainstEqualChances(perLetter, picks);
 }
 
 // Rejected only once in a million runs of a fair source.
-const double kCritical = ChiSquareCritical(78, 1e-6);
+const double kCritical = test_support::ChiSquareCriticalValue(78, 1e-6);
 
 class PickDistributionTest : public ProgramTest {
 protected:

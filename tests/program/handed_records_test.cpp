@@ -3,7 +3,7 @@
 // expected_records.h and written by the tests' own encoder.
 #include "expected_records.h"
 #include "program_fixture.h"
-#include "record_encoding.h"
+#include "record_encoder.h"
 #include "row_name.h"
 
 #include <gtest/gtest.h>
@@ -16,7 +16,7 @@ namespace pwgen {
 namespace {
 
 using namespace pwgen::testing;
-using namespace pwgen::testing::record;
+using namespace test_support::record;
 
 // The encoder itself, against the bytes the record format is illustrated
 // with.

@@ -1,6 +1,7 @@
 // The menu bar: its tree, how each item is built, what a failed build
 // leaves, what the window shows of it, the one global instance, and the
 // window's accessors of its items.
+#include "expected_menus.h"
 #include "program_fixture.h"
 #include "row_name.h"
 
@@ -18,6 +19,7 @@ namespace pwgen {
 namespace {
 
 using namespace pwgen::testing;
+using namespace test_support::menus;
 
 // Each test starts and ends with no bar held.
 class MenuBarTest : public ::testing::Test {
@@ -48,59 +50,32 @@ std::vector<std::string> DescribeTree(const fw::MenuItem& bar)
     return rows;
 }
 
+// DescribeTree's rows for the menu table.
+std::vector<std::string> ExpectedTree()
+{
+    std::vector<std::string> rows;
+    for (const MenuEntry& entry : kMenuBar) {
+        rows.push_back(std::string(entry.menu ? entry.menu : "") + "/" + entry.name + " \"" + entry.text + "\" "
+            + std::string(ClassName(entry.itemClass)) + " [" + (entry.shortcut ? entry.shortcut : "") + "]");
+    }
+    return rows;
+}
+
 TEST_F(MenuBarTest, BuildsTheFileMenuThenTheEditMenu)
 {
     const Ref<MainMenuBar> bar = global::MainMenuBar();
 
-    EXPECT_EQ(DescribeTree(*bar),
-        (std::vector<std::string> {
-            "/FileMenu \"&File\" MenuItem []",
-            "FileMenu/FileQuit \"&Quit\" QuitMenuItem [Cmd+Q]",
-            "/EditMenu \"&Edit\" MenuItem []",
-            "EditMenu/EditUndo \"&Undo\" MenuItem [Cmd+Z]",
-            "EditMenu/EditSeparator1 \"-\" MenuItem []",
-            "EditMenu/EditCut \"Cu&t\" MenuItem [Cmd+X]",
-            "EditMenu/EditCopy \"&Copy\" MenuItem [Cmd+C]",
-            "EditMenu/EditPaste \"&Paste\" MenuItem [Cmd+V]",
-            "EditMenu/EditClear \"&Delete\" MenuItem []",
-            "EditMenu/EditSeparator2 \"-\" MenuItem []",
-            "EditMenu/EditSelectAll \"Select &All\" MenuItem [Cmd+A]",
-        }));
+    EXPECT_EQ(DescribeTree(*bar), ExpectedTree());
 }
-
-// One item as the bar builds it, in build order.
-struct BuiltItem {
-    const char* name;
-    const char* itemClass;
-    const char* text;
-    // Null for an item whose shortcut is never set.
-    const char* shortcut;
-    // The menu it goes into; null for a menu, which goes onto the bar.
-    const char* menu;
-};
-
-constexpr BuiltItem kBuildOrder[] = {
-    { "FileMenu", "MenuItem", "&File", "", nullptr },
-    { "FileQuit", "QuitMenuItem", "&Quit", "Cmd+Q", "FileMenu" },
-    { "EditMenu", "MenuItem", "&Edit", "", nullptr },
-    { "EditUndo", "MenuItem", "&Undo", "Cmd+Z", "EditMenu" },
-    { "EditSeparator1", "MenuItem", "-", nullptr, "EditMenu" },
-    { "EditCut", "MenuItem", "Cu&t", "Cmd+X", "EditMenu" },
-    { "EditCopy", "MenuItem", "&Copy", "Cmd+C", "EditMenu" },
-    { "EditPaste", "MenuItem", "&Paste", "Cmd+V", "EditMenu" },
-    { "EditClear", "MenuItem", "&Delete", "", "EditMenu" },
-    { "EditSeparator2", "MenuItem", "-", nullptr, "EditMenu" },
-    { "EditSelectAll", "MenuItem", "Select &All", "Cmd+A", "EditMenu" },
-};
 
 // The trace of building one item: created, constructed, its properties set
 // in their order, then its menu looked up on the bar and the item appended.
-std::vector<std::string> ExpectedBuildTrace(const BuiltItem& item)
+std::vector<std::string> ExpectedBuildTrace(const MenuEntry& item)
 {
     const std::string name = item.name;
-    std::vector<std::string> trace
-        = { std::string("RuntimeNewObject ") + item.itemClass, "MenuItem.Constructor", "MenuItem.Name " + name,
-              "MenuItem.AutoEnable true", std::string("MenuItem.Text ") + item.text, "MenuItem.Visible true" };
+    std::vector<std::string> trace = { "RuntimeNewObject " + std::string(ClassName(item.itemClass)),
+        "MenuItem.Constructor", "MenuItem.Name " + name, "MenuItem.AutoEnable true",
+        std::string("MenuItem.Text ") + item.text, "MenuItem.Visible true" };
     if (item.shortcut)
         trace.push_back("MenuItem.KeyboardShortcut " + name + " " + item.shortcut);
     if (item.menu) {
@@ -117,7 +92,7 @@ TEST_F(MenuBarTest, SetsEachItemsPropertiesInOrderBeforeAttachingIt)
     global::MainMenuBar();
 
     std::vector<std::string> expected = { "RuntimeNewObject MainMenuBar.MainMenuBar" };
-    for (const BuiltItem& item : kBuildOrder) {
+    for (const MenuEntry& item : kMenuBar) {
         const std::vector<std::string> built = ExpectedBuildTrace(item);
         expected.insert(expected.end(), built.begin(), built.end());
     }
@@ -258,20 +233,16 @@ TEST_F(SharedMenuBarTest, TheWindowShowsFileThenEditWithTheirItemsInOrder)
     ASSERT_NE(bar, nullptr);
     EXPECT_TRUE(bar->isVisible());
 
-    EXPECT_EQ(DescribeQtMenus(*bar),
-        (std::vector<std::string> {
-            "&File",
-            "  &Quit [Ctrl+Q]",
-            "&Edit",
-            "  &Undo [Ctrl+Z]",
-            "  ----",
-            "  Cu&t [Ctrl+X]",
-            "  &Copy [Ctrl+C]",
-            "  &Paste [Ctrl+V]",
-            "  &Delete []",
-            "  ----",
-            "  Select &All [Ctrl+A]",
-        }));
+    std::vector<std::string> expected;
+    for (const MenuEntry& entry : kMenuBar) {
+        if (!entry.menu)
+            expected.push_back(entry.text);
+        else if (IsSeparator(entry))
+            expected.push_back("  ----");
+        else
+            expected.push_back("  " + std::string(entry.text) + " [" + ShownShortcut(entry) + "]");
+    }
+    EXPECT_EQ(DescribeQtMenus(*bar), expected);
 }
 
 struct AccessorCase {

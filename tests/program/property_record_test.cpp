@@ -15,7 +15,7 @@ namespace pwgen {
 namespace {
 
 using fw::PropertyType;
-namespace record = pwgen::testing::record;
+namespace record = test_support::record;
 
 PropertyType TypeOf(const record::Value& value)
 {

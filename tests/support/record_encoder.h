@@ -1,9 +1,14 @@
-// The tests' own writer of property records, kept apart from the program's so
-// that the expected bytes of a record never come from the code under test.
+// The tests' own writer of property records, for the tests and the fuzzer.
+// It is written from the record format itself, not derived from the
+// program's writer (src/property_record.*) or the framework's reader, so that
+// the expected bytes of a record never come from the code under test. Plain
+// C++, with no GoogleTest and no framework types: the fuzzer uses it too.
+//
 // An item is the name, one space and the value: a 32-bit integer as 4 bytes
-// big-endian, a Boolean as one byte 00 or 01, a colour as its 3 bytes, a
-// String as a 4-byte big-endian length and then its bytes. A record is its
-// items back to back, with nothing before, between or after them.
+// big-endian two's complement, a Boolean as one byte 00 or 01, a colour as
+// its 3 bytes, a String as a 4-byte big-endian length and then its bytes. A
+// record is its items back to back, with nothing before, between or after
+// them.
 #pragma once
 
 #include <array>
@@ -15,7 +20,7 @@
 #include <string_view>
 #include <variant>
 
-namespace pwgen::testing::record {
+namespace test_support::record {
 
 using Colour = std::array<std::uint8_t, 3>;
 using Value = std::variant<std::int32_t, bool, Colour, std::string_view>;
@@ -29,33 +34,36 @@ struct Item {
 constexpr Value Int(std::int32_t value) { return Value(std::in_place_type<std::int32_t>, value); }
 constexpr Value Bool(bool value) { return Value(std::in_place_type<bool>, value); }
 constexpr Value Str(std::string_view text) { return Value(std::in_place_type<std::string_view>, text); }
-inline constexpr Value kWhite = Value(std::in_place_type<Colour>, Colour { 0xFF, 0xFF, 0xFF });
-inline constexpr Value kBlack = Value(std::in_place_type<Colour>, Colour { 0x00, 0x00, 0x00 });
-
-inline void AppendBigEndian(std::string& out, std::uint32_t value)
+constexpr Value Rgb(std::uint8_t red, std::uint8_t green, std::uint8_t blue)
 {
+    return Value(std::in_place_type<Colour>, Colour { red, green, blue });
+}
+inline constexpr Value kWhite = Rgb(0xFF, 0xFF, 0xFF);
+inline constexpr Value kBlack = Rgb(0x00, 0x00, 0x00);
+
+// A 32-bit integer as its 4 bytes, most significant first.
+inline std::string BigEndian32(std::uint32_t value)
+{
+    std::string out;
     for (int shift = 24; shift >= 0; shift -= 8)
         out += static_cast<char>((value >> shift) & 0xFF);
-}
-
-inline std::string Encode(const Item& item)
-{
-    std::string out(item.name);
-    out += ' ';
-    if (const auto* integer = std::get_if<std::int32_t>(&item.value)) {
-        AppendBigEndian(out, static_cast<std::uint32_t>(*integer));
-    } else if (const auto* boolean = std::get_if<bool>(&item.value)) {
-        out += *boolean ? '\x01' : '\x00';
-    } else if (const auto* colour = std::get_if<Colour>(&item.value)) {
-        for (const std::uint8_t component : *colour)
-            out += static_cast<char>(component);
-    } else {
-        const std::string_view text = std::get<std::string_view>(item.value);
-        AppendBigEndian(out, static_cast<std::uint32_t>(text.size()));
-        out += text;
-    }
     return out;
 }
+
+// The value's bytes alone, in the form its type gives it.
+inline std::string EncodeValue(const Value& value)
+{
+    if (const auto* integer = std::get_if<std::int32_t>(&value))
+        return BigEndian32(static_cast<std::uint32_t>(*integer));
+    if (const auto* boolean = std::get_if<bool>(&value))
+        return std::string(1, *boolean ? '\x01' : '\x00');
+    if (const auto* colour = std::get_if<Colour>(&value))
+        return { static_cast<char>((*colour)[0]), static_cast<char>((*colour)[1]), static_cast<char>((*colour)[2]) };
+    const std::string_view text = std::get<std::string_view>(value);
+    return BigEndian32(static_cast<std::uint32_t>(text.size())) + std::string(text);
+}
+
+inline std::string Encode(const Item& item) { return std::string(item.name) + ' ' + EncodeValue(item.value); }
 
 inline std::string Encode(std::span<const Item> items)
 {
@@ -64,6 +72,31 @@ inline std::string Encode(std::span<const Item> items)
         out += Encode(item);
     return out;
 }
+
+// A record built item by item, for records a test makes up on the spot:
+// each item is encoded as it is added, so its name and text may be
+// temporaries.
+class Record {
+public:
+    Record& Int(std::string_view name, std::int32_t value) { return Add(name, record::Int(value)); }
+    Record& Bool(std::string_view name, bool value) { return Add(name, record::Bool(value)); }
+    Record& Rgb(std::string_view name, Colour colour)
+    {
+        return Add(name, record::Rgb(colour[0], colour[1], colour[2]));
+    }
+    Record& Str(std::string_view name, std::string_view text) { return Add(name, record::Str(text)); }
+
+    const std::string& Bytes() const { return bytes_; }
+
+private:
+    Record& Add(std::string_view name, const Value& value)
+    {
+        bytes_ += Encode(Item { name, value });
+        return *this;
+    }
+
+    std::string bytes_;
+};
 
 inline int HexDigit(char c)
 {
@@ -136,4 +169,4 @@ inline std::string FirstDifference(std::span<const Item> items, std::string_view
     return {};
 }
 
-} // namespace pwgen::testing::record
+} // namespace test_support::record
