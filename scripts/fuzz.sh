@@ -30,6 +30,8 @@ mkdir -p "$corpus" "$artifacts"
 printf 'Width \x00\x00\x02\x58' >"$corpus/seed-int32"
 printf 'Visible \x01TabStop \x00' >"$corpus/seed-boolean"
 printf 'BackColor \xff\xff\xff' >"$corpus/seed-color"
+# Three different bytes, so that a colour read in the wrong order shows.
+printf 'BackColor \x01\x02\x03' >"$corpus/seed-color-order"
 printf 'Name \x00\x00\x00\x08GenerateTab \x80\x00\x00\x00' >"$corpus/seed-string"
 printf 'Name \x00\x00\x00\x00Visible \x01' >"$corpus/seed-empty-string"
 printf 'Caption \x00\x00\x00\x08Use CAPSValue \x01State \x00\x00\x00\x01' >"$corpus/seed-check-box"
