@@ -1,5 +1,7 @@
 #include "ui/qt_application_start.h"
 
+#include "ui/xcb_selection_guard.h"
+
 #include <QStringList>
 
 #include <cerrno>
@@ -109,6 +111,7 @@ std::unique_ptr<QApplication> StartQtApplication()
     heldMessages = &held;
     handlerBeforeRun = qInstallMessageHandler(HoldStartupMessage);
     auto application = std::make_unique<QApplication>(argc, argv);
+    InstallXcbSelectionGuard();
     qInstallMessageHandler(EndAtLostDisplay);
     heldMessages = nullptr;
     for (const HeldMessage& message : held) {
