@@ -2,6 +2,7 @@
 
 #include "services/held_standard_error.h"
 #include "ui/start_failure_reason.h"
+#include "ui/xcb_selection_guard.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -66,6 +67,7 @@ std::unique_ptr<QApplication> StartQtApplication()
         application = std::make_unique<QApplication>(argc, argv);
         heldLibraryOutput = nullptr;
     }
+    InstallXcbSelectionGuard();
     qInstallMessageHandler(EndAtLostDisplay);
     heldMessages = nullptr;
     for (const HeldMessage& message : held) {
