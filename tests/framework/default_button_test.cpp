@@ -57,6 +57,7 @@ struct KeyCase {
     const char* name;
     FocusOn focus;
     Qt::Key key;
+    friend void PrintTo(const KeyCase& row, std::ostream* os) { *os << row.name; }
 };
 
 const KeyCase kKeyCases[] = {

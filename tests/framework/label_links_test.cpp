@@ -48,6 +48,7 @@ struct PlaceCase {
     const char* name;
     QRect label;
     std::string sliderName; // what the slider at kSliderBox is called
+    friend void PrintTo(const PlaceCase& row, std::ostream* os) { *os << row.name; }
 };
 
 const PlaceCase kPlaceCases[] = {

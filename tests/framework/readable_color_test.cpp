@@ -36,6 +36,7 @@ struct ColorCase {
     QColor windowText;
     QColor wanted;
     QColor expected;
+    friend void PrintTo(const ColorCase& row, std::ostream* os) { *os << row.name; }
 };
 
 // The expected colours follow from the WCAG ratios of the pairs, worked out
