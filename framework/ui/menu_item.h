@@ -85,7 +85,7 @@ public:
 protected:
     // Tells the bar at the root that the tree changed, so windows show it anew.
     void NotifyChanged();
-    static void FillMethodTable(MethodTable& methods);
+    static void FillMethodTable(ClassTable& table);
 
 private:
     void Adopt(const Ref<MenuItem>& item);
