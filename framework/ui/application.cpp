@@ -61,7 +61,7 @@ void Application::SetMenuBar(Ref<fw::MenuBar> bar)
 void Application::RaiseEvent(Event event)
 {
     assert(Class());
-    const Thunk* handler = Class()->EventHandler(static_cast<int>(event));
+    const Thunk* handler = Class()->EventHandler(IndexOf(event));
     if (!handler)
         return;
     Ref<Application> self = RefTo(*this);
@@ -90,10 +90,7 @@ const ClassTable* Application::__Lookup()
         };
         AddFrameworkMethods(*t, rows);
         assert(t->methods->Size() == MethodCount);
-        for (const char* name : { "Activate", "CancelClose", "Close", "Deactivate", "EnableMenuItems",
-                 "HandleAppleEvent", "NewDocument", "Open", "OpenDocument", "UnhandledException" })
-            t->events.push_back({ name, {} });
-        assert(t->events.size() == static_cast<std::size_t>(Event::EventCount));
+        AddOwnEvents(*t, Event::Activate, EventNames);
         return t;
     }();
     return table;

@@ -257,7 +257,7 @@ void MenuItem::NotifyChanged()
 void MenuItem::RaiseAction()
 {
     Ref<MenuItem> self = RefTo(*this);
-    if (const Thunk* handler = Class()->EventHandler(static_cast<int>(Event::Action))) {
+    if (const Thunk* handler = Class()->EventHandler(IndexOf(Event::Action))) {
         RunProgramCode([&] { (*handler)(*self, {}); });
         return;
     }
@@ -304,8 +304,7 @@ const ClassTable* MenuItem::__Lookup()
     static const ClassTable* table = [] {
         ClassTable* t = NewClass<MenuItem>(ObjectClass(), "MenuItem", Entries::Own);
         FillMethodTable(*t);
-        t->events = { { "Action", {} }, { "EnableMenu", {} } };
-        assert(t->events.size() == static_cast<std::size_t>(Event::EventCount));
+        AddOwnEvents(*t, Event::Action, EventNames);
         using M = MenuItem;
         AddMemberProperty(t, "Name", &M::Name, &M::SetName);
         AddMemberProperty(t, "Text", &M::Text, &M::SetText);

@@ -155,13 +155,7 @@ const ClassTable* RectControl::__Lookup()
         ClassTable* t = NewClass<RectControl>(Control::__Lookup(), "RectControl");
         const MethodRow rows[] = { Method("Constructor", &RectControl::Constructor) };
         AddFrameworkMethods(*t, rows);
-        // After Control's Close and Open, in index order.
-        for (const char* name :
-            { "ConstructContextualMenu", "ContextualMenuAction", "DragEnter", "DragExit", "DragOver", "DropObject",
-                "KeyDown", "KeyUp", "MouseDown", "MouseEnter", "MouseExit", "MouseMove", "MouseUp" })
-            t->events.push_back({ name, {} });
-        assert(t->events.size() == rect_control_events::Count);
-        assert(t->EventIndex("MouseUp") == rect_control_events::MouseUp);
+        AddOwnEvents(*t, Event::ConstructContextualMenu, EventNames);
         RegisterRectControlProperties(t);
         return t;
     }();
