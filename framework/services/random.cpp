@@ -30,7 +30,7 @@ std::string Bounds(std::int32_t min, std::int32_t max) { return std::to_string(m
 
 } // namespace
 
-Random::Random() { SetClass(__Lookup()); }
+Random::Random() = default;
 
 std::int32_t Random::InRange(std::int32_t min, std::int32_t max)
 {

@@ -67,7 +67,7 @@ Ref<SystemClass>& SystemGlobal()
 
 } // namespace
 
-SystemClass::SystemClass() { SetClass(__Lookup()); }
+SystemClass::SystemClass() = default;
 
 void SystemClass::DebugLog(const String& line)
 {

@@ -27,7 +27,7 @@ QClipboard& SystemClipboard()
 
 } // namespace
 
-Clipboard::Clipboard() { SetClass(__Lookup()); }
+Clipboard::Clipboard() = default;
 
 void Clipboard::SetText(const String& text)
 {
