@@ -55,7 +55,7 @@ void BuildClickable(
     CreateAndRegister<K>(window, name);
     SetTextUnit<K>(window, name);
     ApplyRecord<K>(window, name, record);
-    AttachHandler<K, K::ActionEvent>(window, name, handler, signature);
+    AttachHandler<K, IndexOf(K::Event::Action)>(window, name, handler, signature);
 }
 
 } // namespace
@@ -80,7 +80,8 @@ void Window1::_CreateControls0()
     // The slider has no text and so no text unit.
     CreateAndRegister<Slider>(window, "PassSize");
     ApplyRecord<Slider>(window, "PassSize", PassSizeRecord());
-    AttachHandler<Slider, Slider::ValueChangedEvent>(window, "PassSize", "PassSize_ValueChanged", "( Slider )");
+    AttachHandler<Slider, IndexOf(Slider::Event::ValueChanged)>(
+        window, "PassSize", "PassSize_ValueChanged", "( Slider )");
 
     CreateAndRegister<Label>(window, "Label1");
     SetTextUnit<Label>(window, "Label1");

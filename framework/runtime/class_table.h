@@ -92,6 +92,7 @@ public:
     std::string name;
     const ClassTable* parent = nullptr;
     std::size_t instanceSize = 0;
+    const std::type_info* cppClass = nullptr; // the C++ class NewClass made the table for
     MethodTable* methods = nullptr; // owned by the run time, see RuntimeNewVtable
     std::vector<IntrospectionEntry> introspection;
     AttributeTable attributes;
@@ -148,6 +149,7 @@ template <class K> ClassTable* NewClass(const ClassTable* parent, std::string na
     ClassTable* table = RuntimeNewClass(parent);
     table->name = std::move(name);
     table->instanceSize = sizeof(K);
+    table->cppClass = &typeid(K);
     // Never the parent's factory: it would make an instance of the wrong C++ class.
     if constexpr (std::is_default_constructible_v<K>)
         table->factory = [] { return Ref<Object>(MakeRef<K>()); };

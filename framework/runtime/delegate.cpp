@@ -10,9 +10,7 @@ Delegate::Delegate(Invoker invoker, std::any routine, Ref<Object> target, String
     , target_(std::move(target))
     , signature_(std::move(signature))
     , flags_(flags)
-{
-    SetClass(__Lookup());
-}
+{ }
 
 const ClassTable* Delegate::__Lookup()
 {

@@ -5,13 +5,11 @@
 
 namespace fw {
 
-RuntimeException::RuntimeException() { SetClass(__Lookup()); }
+RuntimeException::RuntimeException() = default;
 
 RuntimeException::RuntimeException(String message)
     : message_(std::move(message))
-{
-    SetClass(__Lookup());
-}
+{ }
 
 const ClassTable* RuntimeException::__Lookup()
 {
@@ -23,13 +21,11 @@ const ClassTable* RuntimeException::__Lookup()
     return table;
 }
 
-NilObjectException::NilObjectException() { SetClass(__Lookup()); }
+NilObjectException::NilObjectException() = default;
 
 NilObjectException::NilObjectException(String message)
     : RuntimeException(std::move(message))
-{
-    SetClass(__Lookup());
-}
+{ }
 
 const ClassTable* NilObjectException::__Lookup()
 {
@@ -37,13 +33,11 @@ const ClassTable* NilObjectException::__Lookup()
     return table;
 }
 
-IllegalCastException::IllegalCastException() { SetClass(__Lookup()); }
+IllegalCastException::IllegalCastException() = default;
 
 IllegalCastException::IllegalCastException(String message)
     : RuntimeException(std::move(message))
-{
-    SetClass(__Lookup());
-}
+{ }
 
 const ClassTable* IllegalCastException::__Lookup()
 {

@@ -5,6 +5,32 @@
 #include <utility>
 
 namespace fw {
+namespace {
+
+enum class Listing { Introspected, MethodTableOnly };
+
+void AddRows(ClassTable& table, std::span<const MethodRow> rows, Listing listing)
+{
+    if (!table.methods)
+        RaiseRuntimeException(String("class " + table.name + " has no method table to add to"));
+    for (const MethodRow& row : rows) {
+        std::vector<std::string> parameterTypes;
+        for (TypeNamer name : row.parameterTypes)
+            parameterTypes.push_back(name(table));
+        const std::string resultType = row.resultType ? row.resultType(table) : std::string();
+        MethodEntry entry { row.name, row.writtenSignature.value_or(SignatureText(parameterTypes, resultType)),
+            row.thunk };
+        if (listing == Listing::Introspected)
+            table.introspection.push_back(
+                MakeIntrospectionEntry(entry, std::move(parameterTypes), resultType, row.attributes));
+        if (row.slot == Slot::ReplaceParents)
+            table.methods->Replace(std::move(entry));
+        else
+            table.methods->Append(std::move(entry));
+    }
+}
+
+} // namespace
 
 std::string SignatureText(const std::vector<std::string>& parameterTypes, const std::string& resultType)
 {
@@ -23,18 +49,11 @@ MethodRow Hidden(MethodRow row)
     return row;
 }
 
-void AddOwnMethods(ClassTable& table, std::span<const MethodRow> rows)
+void AddOwnMethods(ClassTable& table, std::span<const MethodRow> rows) { AddRows(table, rows, Listing::Introspected); }
+
+void AddFrameworkMethods(ClassTable& table, std::span<const MethodRow> rows)
 {
-    if (!table.methods)
-        RaiseRuntimeException(String("class " + table.name + " has no method table to add to"));
-    for (const MethodRow& row : rows) {
-        if (row.slot == Slot::ReplaceParents)
-            table.methods->Replace(row.entry);
-        else
-            table.methods->Append(row.entry);
-        table.introspection.push_back(
-            MakeIntrospectionEntry(row.entry, row.parameterTypes, row.resultType, row.attributes));
-    }
+    AddRows(table, rows, Listing::MethodTableOnly);
 }
 
 } // namespace fw

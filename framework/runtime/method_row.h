@@ -1,16 +1,19 @@
-// The methods that a class adds to its parent's, one row each. A row holds
-// the method-table entry and the introspection entry of one member; the
-// signature text and the types that introspection shows are derived from the
-// member's C++ types, so that they are written once.
+// The methods that a class adds to its parent's, one row each, for the
+// framework's classes and the program's alike. A row holds the name, the
+// thunk and the types of one member; the signature text and the types that
+// introspection shows are derived from the member's C++ types, so that they
+// are written once. A row whose text cannot be derived says so, and why.
 #pragma once
 
 #include "runtime/class_table.h"
 #include "runtime/thunk.h"
 
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <type_traits>
+#include <typeinfo>
 #include <vector>
 
 namespace fw {
@@ -29,10 +32,40 @@ template <> struct TypeName<double> {
 template <> struct TypeName<String> {
     static std::string Get() { return "String"; }
 };
+template <> struct TypeName<Value> {
+    static std::string Get() { return "Variant"; }
+};
+// Any object pointer travels as a pointer-sized value (see FromValue).
+template <class T> struct TypeName<T*> {
+    static std::string Get() { return "Ptr"; }
+};
 // An object parameter or result is named by its class.
 template <class T> struct TypeName<Ref<T>> {
     static std::string Get() { return T::__Lookup()->name; }
 };
+template <> struct TypeName<Ref<Object>> {
+    static std::string Get() { return ObjectClass()->name; }
+};
+
+// Names one parameter or result type for the class table `own` that the row
+// goes into.
+using TypeNamer = std::string (*)(const ClassTable& own);
+
+namespace detail {
+
+// A row that names its own class (MenuItem's Append takes a MenuItem) reads
+// the name from the table being filled: that class's look-up is still
+// running and must not be entered again.
+template <class T> std::string NameOfType(const ClassTable& own)
+{
+    if constexpr (IsRef<T>::value) {
+        if (own.cppClass && *own.cppClass == typeid(typename IsRef<T>::Element))
+            return own.name;
+    }
+    return TypeName<T>::Get();
+}
+
+} // namespace detail
 
 // "(String, Boolean)", "() as String": the parameter types, then the result's
 // when there is one.
@@ -44,10 +77,20 @@ enum class Slot {
     ReplaceParents, // in place of the parent's entry of that name and signature
 };
 
+// Why a row's signature text is written out rather than derived.
+enum class WrittenSignature {
+    // The member is a stub over a stand-in C++ type for a type that this
+    // framework does not model (TrayItem, FolderItem, Graphics, WindowPtr,
+    // MenuItem.HandleType); the text names the type the table shows.
+    UnmodelledType,
+};
+
 struct MethodRow {
-    MethodEntry entry;
-    std::vector<std::string> parameterTypes;
-    std::string resultType; // empty for none
+    std::string name;
+    Thunk thunk;
+    std::vector<TypeNamer> parameterTypes;
+    TypeNamer resultType = nullptr; // nullptr for none
+    std::optional<std::string> writtenSignature; // only where it cannot be derived
     AttributeTable attributes; // __Scope = Public, and any more
     Slot slot = Slot::Append;
 };
@@ -56,13 +99,22 @@ struct MethodRow {
 template <class C, class R, class... A>
 MethodRow Method(std::string name, R (C::*member)(A...), Slot slot = Slot::Append)
 {
-    std::vector<std::string> parameterTypes { TypeName<std::decay_t<A>>::Get()... };
-    std::string resultType;
+    TypeNamer resultType = nullptr;
     if constexpr (!std::is_void_v<R>)
-        resultType = TypeName<std::decay_t<R>>::Get();
-    std::string signature = SignatureText(parameterTypes, resultType);
-    return MethodRow { MakeEntry(std::move(name), std::move(signature), member), std::move(parameterTypes),
-        std::move(resultType), PublicScope(), slot };
+        resultType = &detail::NameOfType<std::decay_t<R>>;
+    return MethodRow { std::move(name), MakeThunk(member), { &detail::NameOfType<std::decay_t<A>>... }, resultType,
+        std::nullopt, PublicScope(), slot };
+}
+
+// A public method of class C whose signature text is `signature`, for the
+// reason that `why` gives.
+template <class C, class R, class... A>
+MethodRow MethodWithSignature(
+    std::string name, R (C::*member)(A...), [[maybe_unused]] WrittenSignature why, std::string signature)
+{
+    MethodRow row = Method(std::move(name), member);
+    row.writtenSignature = std::move(signature);
+    return row;
 }
 
 // The row's method, hidden from introspection's listings too.
@@ -70,7 +122,13 @@ MethodRow Hidden(MethodRow row);
 
 // Puts each row's entry into `table`'s method table (appended or in place of
 // the parent's, as its slot says) and its introspection entry into the
-// class's, in row order.
+// class's, in row order. For the program's classes, which introspection
+// lists.
 void AddOwnMethods(ClassTable& table, std::span<const MethodRow> rows);
+
+// Puts each row's entry into `table`'s method table only. For the
+// framework's own classes: introspection lists what the program declares,
+// not the framework's methods.
+void AddFrameworkMethods(ClassTable& table, std::span<const MethodRow> rows);
 
 } // namespace fw

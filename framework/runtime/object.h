@@ -32,7 +32,7 @@ public:
     int RefCount() const noexcept { return refCount_; }
 
     // The class table the object was made from; every object made by
-    // RuntimeNewObject or a framework factory has one.
+    // MakeRef or RuntimeNewObject has one.
     const ClassTable* Class() const noexcept { return class_; }
     void SetClass(const ClassTable* table) noexcept { class_ = table; }
 
@@ -110,7 +110,16 @@ private:
     T* object_ = nullptr;
 };
 
-template <class T, class... Args> Ref<T> MakeRef(Args&&... args) { return Ref<T>(new T(std::forward<Args>(args)...)); }
+// A new object that knows its class table, whatever its class: the one way
+// an object gets its table (RuntimeNewObject makes its objects here, then
+// gives them the table it was asked for, which may be a subclass's).
+template <class T, class... Args> Ref<T> MakeRef(Args&&... args)
+{
+    Ref<T> object(new T(std::forward<Args>(args)...));
+    if constexpr (requires { T::__Lookup(); })
+        object->SetClass(T::__Lookup());
+    return object;
+}
 
 // A Ref to an object the caller already holds by reference.
 template <class T> Ref<T> RefTo(T& object) noexcept { return Ref<T>(&object); }

@@ -23,6 +23,9 @@ template <class T> T FromValue(const Value& value)
 {
     if constexpr (std::is_same_v<T, Value>) {
         return value;
+    } else if constexpr (std::is_pointer_v<T> && std::is_object_v<std::remove_pointer_t<T>>) {
+        // An object pointer, such as a class table, travels as a Ptr.
+        return static_cast<T>(std::get<Ptr>(value));
     } else if constexpr (IsRef<T>::value) {
         const auto& object = std::get<Ref<Object>>(value);
         using Element = typename IsRef<T>::Element;

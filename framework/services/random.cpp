@@ -2,7 +2,7 @@
 
 #include "runtime/class_table.h"
 #include "runtime/exception.h"
-#include "runtime/thunk.h"
+#include "runtime/method_row.h"
 #include "runtime/trace.h"
 #include "services/random_testing.h"
 
@@ -30,7 +30,7 @@ std::string Bounds(std::int32_t min, std::int32_t max) { return std::to_string(m
 
 } // namespace
 
-Random::Random() { SetClass(__Lookup()); }
+Random::Random() = default;
 
 std::int32_t Random::InRange(std::int32_t min, std::int32_t max)
 {
@@ -53,7 +53,8 @@ const ClassTable* Random::__Lookup()
     static const ClassTable* table = [] {
         // Object's entries, then Random's own.
         ClassTable* t = NewClass<Random>(ObjectClass(), "Random");
-        t->methods->Append({ "InRange", "(Int32, Int32) as Int32", MakeThunk(&Random::InRange) });
+        const MethodRow rows[] = { Method("InRange", &Random::InRange) };
+        AddFrameworkMethods(*t, rows);
         return t;
     }();
     return table;

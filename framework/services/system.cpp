@@ -1,7 +1,7 @@
 #include "services/system.h"
 
 #include "runtime/class_table.h"
-#include "runtime/thunk.h"
+#include "runtime/method_row.h"
 #include "runtime/trace.h"
 #include "services/debug_log_rules.h"
 #include "services/debug_log_testing.h"
@@ -62,7 +62,7 @@ Ref<SystemClass>& SystemGlobal()
 
 } // namespace
 
-SystemClass::SystemClass() { SetClass(__Lookup()); }
+SystemClass::SystemClass() = default;
 
 void SystemClass::DebugLog(const String& line)
 {
@@ -79,7 +79,8 @@ const ClassTable* SystemClass::__Lookup()
     static const ClassTable* table = [] {
         // Object's entries, then the system object's own.
         ClassTable* t = NewClass<SystemClass>(ObjectClass(), "_SystemClass");
-        t->methods->Append({ "DebugLog", "(String)", MakeThunk(&SystemClass::DebugLog) });
+        const MethodRow rows[] = { Method("DebugLog", &SystemClass::DebugLog) };
+        AddFrameworkMethods(*t, rows);
         return t;
     }();
     return table;

@@ -1,7 +1,7 @@
 #include "ui/application.h"
 
 #include "runtime/exception.h"
-#include "runtime/thunk.h"
+#include "runtime/method_row.h"
 #include "runtime/trace.h"
 #include "ui/menu_bar.h"
 #include "ui/runtime_host.h"
@@ -61,7 +61,7 @@ void Application::SetMenuBar(Ref<fw::MenuBar> bar)
 void Application::RaiseEvent(Event event)
 {
     assert(Class());
-    const Thunk* handler = Class()->EventHandler(static_cast<int>(event));
+    const Thunk* handler = Class()->EventHandler(IndexOf(event));
     if (!handler)
         return;
     Ref<Application> self = RefTo(*this);
@@ -72,24 +72,25 @@ const ClassTable* Application::__Lookup()
 {
     static const ClassTable* table = [] {
         ClassTable* t = NewClass<Application>(ObjectClass(), "Application", Entries::Own);
-        MethodTable* m = t->methods;
-        m->Append(MakeEntry("AddTrayItem", "(TrayItem)", &Application::AddTrayItem));
-        m->Append(MakeEntry("DoEvents", "(Int32)", &Application::DoEvents));
-        m->Append(MakeEntry("NewDocument", "()", &Application::NewDocumentEntry));
-        m->Append(MakeEntry("OpenDocument", "(FolderItem)", &Application::OpenDocument));
-        m->Append(MakeEntry("RemoveTrayItem", "(TrayItem)", &Application::RemoveTrayItem));
-        m->Append(MakeEntry("SleepCurrentThread", "(Int32)", &Application::SleepCurrentThread));
-        m->Append(MakeEntry("YieldToNextThread", "()", &Application::YieldToNextThread));
-        m->Append(MakeEntry("_AddMenuHandler", "(String, Ptr)", &Application::_AddMenuHandler));
-        m->Append(MakeEntry("_AddPollableObject", "(Object)", &Application::_AddPollableObject));
-        m->Append(MakeEntry("_DependencyList", "()", &Application::_DependencyList));
-        m->Append(MakeEntry("_DoSingleEvent", "()", &Application::_DoSingleEvent));
-        m->Append(MakeEntry("_RemovePollableObject", "(Object)", &Application::_RemovePollableObject));
-        assert(m->Size() == MethodCount);
-        for (const char* name : { "Activate", "CancelClose", "Close", "Deactivate", "EnableMenuItems",
-                 "HandleAppleEvent", "NewDocument", "Open", "OpenDocument", "UnhandledException" })
-            t->events.push_back({ name, {} });
-        assert(t->events.size() == static_cast<std::size_t>(Event::EventCount));
+        using A = Application;
+        constexpr WrittenSignature stub = WrittenSignature::UnmodelledType;
+        const MethodRow rows[] = {
+            MethodWithSignature("AddTrayItem", &A::AddTrayItem, stub, "(TrayItem)"),
+            Method("DoEvents", &A::DoEvents),
+            Method("NewDocument", &A::NewDocumentEntry),
+            MethodWithSignature("OpenDocument", &A::OpenDocument, stub, "(FolderItem)"),
+            MethodWithSignature("RemoveTrayItem", &A::RemoveTrayItem, stub, "(TrayItem)"),
+            Method("SleepCurrentThread", &A::SleepCurrentThread),
+            Method("YieldToNextThread", &A::YieldToNextThread),
+            Method("_AddMenuHandler", &A::_AddMenuHandler),
+            Method("_AddPollableObject", &A::_AddPollableObject),
+            Method("_DependencyList", &A::_DependencyList),
+            Method("_DoSingleEvent", &A::_DoSingleEvent),
+            Method("_RemovePollableObject", &A::_RemovePollableObject),
+        };
+        AddFrameworkMethods(*t, rows);
+        assert(t->methods->Size() == MethodCount);
+        AddOwnEvents(*t, Event::Activate, EventNames);
         return t;
     }();
     return table;

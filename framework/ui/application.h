@@ -3,9 +3,11 @@
 #pragma once
 
 #include "runtime/class_table.h"
+#include "runtime/event_names.h"
 #include "runtime/object.h"
 #include "text/string.h"
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 
@@ -29,6 +31,9 @@ public:
         UnhandledException,
         EventCount
     };
+    static constexpr std::array<const char*, 10> EventNames = { "Activate", "CancelClose", "Close", "Deactivate",
+        "EnableMenuItems", "HandleAppleEvent", "NewDocument", "Open", "OpenDocument", "UnhandledException" };
+    static_assert(NamesEveryOwnEvent(Event::Activate, EventNames));
 
     Application();
     ~Application() override;

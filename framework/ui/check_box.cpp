@@ -95,15 +95,14 @@ void CheckBox::TakeUserClick()
 {
     state_ = FromQtCheckState(Box()->checkState());
     ApplyState();
-    RaiseUserEvent(check_box_events::Action);
+    RaiseUserEvent(IndexOf(Event::Action));
 }
 
 const ClassTable* CheckBox::__Lookup()
 {
     static const ClassTable* table = [] {
         ClassTable* t = NewClass<CheckBox>(RectControl::__Lookup(), "CheckBox");
-        t->events.push_back({ "Action", {} });
-        assert(t->events.size() == check_box_events::Count);
+        AddOwnEvents(*t, Event::Action, EventNames);
         using C = CheckBox;
         AddMemberProperty(t, "Caption", &C::Caption, &C::SetCaption);
         AddMemberProperty(t, "Value", &C::Value, &C::SetValue);

@@ -6,22 +6,21 @@
 #include "ui/rect_control.h"
 #include "ui/text_style.h"
 
+#include <array>
 #include <cstdint>
 
 class QCheckBox;
 
 namespace fw {
 
-// The check box's events, after RectControl's.
-namespace check_box_events {
-inline constexpr int Action = 15;
-inline constexpr int Count = 16;
-} // namespace check_box_events
-static_assert(check_box_events::Action == rect_control_events::Count);
-
 class CheckBox : public RectControl, public TextStyle, public DataBound {
 public:
-    static constexpr int ActionEvent = check_box_events::Action;
+    // The check box's events, after RectControl's.
+    enum class Event { Action = IndexOf(RectControl::Event::EventCount), EventCount };
+    static constexpr std::array<const char*, 1> EventNames = { "Action" };
+    static_assert(NamesEveryOwnEvent(Event::Action, EventNames));
+    // The program attaches its handlers under this index.
+    static_assert(IndexOf(Event::Action) == 15);
 
     // The values of State.
     enum CheckedState : std::int32_t { Unchecked = 0, Checked = 1, Indeterminate = 2 };

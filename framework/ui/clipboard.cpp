@@ -3,7 +3,7 @@
 #include "runtime/class_table.h"
 #include "runtime/exception.h"
 #include "runtime/member_property.h"
-#include "runtime/thunk.h"
+#include "runtime/method_row.h"
 #include "runtime/trace.h"
 #include "ui/qt_string.h"
 #include "ui/secret_mime_data.h"
@@ -27,7 +27,7 @@ QClipboard& SystemClipboard()
 
 } // namespace
 
-Clipboard::Clipboard() { SetClass(__Lookup()); }
+Clipboard::Clipboard() = default;
 
 void Clipboard::SetText(const String& text)
 {
@@ -45,7 +45,8 @@ const ClassTable* Clipboard::__Lookup()
     static const ClassTable* table = [] {
         // Object's entries, then the clipboard's own.
         ClassTable* t = NewClass<Clipboard>(ObjectClass(), "Clipboard");
-        t->methods->Append({ "Close", "()", MakeThunk(&Clipboard::Close) });
+        const MethodRow rows[] = { Method("Close", &Clipboard::Close) };
+        AddFrameworkMethods(*t, rows);
         AddMemberProperty(t, "Text", &Clipboard::Text, &Clipboard::SetText);
         return t;
     }();

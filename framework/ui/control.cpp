@@ -60,8 +60,7 @@ const ClassTable* Control::__Lookup()
 {
     static const ClassTable* table = [] {
         ClassTable* t = NewClass<Control>(ObjectClass(), "Control");
-        t->events = { { "Close", {} }, { "Open", {} } };
-        assert(t->events.size() == control_events::Count);
+        AddOwnEvents(*t, Event::Close, EventNames);
         RegisterControlProperties(t);
         return t;
     }();

@@ -4,9 +4,11 @@
 
 #include "runtime/class_table.h"
 #include "runtime/delegate.h"
+#include "runtime/event_names.h"
 #include "runtime/object.h"
 #include "text/string.h"
 
+#include <array>
 #include <cstdint>
 #include <map>
 
@@ -19,15 +21,13 @@ class Control;
 // event of an index: it hands the event to the attached delegate.
 using EventStub = void (*)(Control& control);
 
-// Indices of the events every control has.
-namespace control_events {
-inline constexpr int Close = 0;
-inline constexpr int Open = 1;
-inline constexpr int Count = 2;
-} // namespace control_events
-
 class Control : public Object {
 public:
+    // The events every control has.
+    enum class Event { Close, Open, EventCount };
+    static constexpr std::array<const char*, 2> EventNames = { "Close", "Open" };
+    static_assert(NamesEveryOwnEvent(Event::Close, EventNames));
+
     ~Control() override;
 
     // The window that created the control (Window.__New), or nullptr once the

@@ -1,6 +1,6 @@
 #include "ui/menu_bar.h"
 
-#include "runtime/thunk.h"
+#include "runtime/method_row.h"
 #include "ui/menu_presenter.h"
 
 #include <QMenuBar>
@@ -42,11 +42,13 @@ const ClassTable* MenuBar::__Lookup()
 {
     static const ClassTable* table = [] {
         ClassTable* t = NewClass<MenuBar>(MenuItem::__Lookup(), "MenuBar");
-        MethodTable* m = t->methods;
         // The bar's own versions of two entries.
-        m->Replace(MakeEntry("_DependencyList", "()", &MenuBar::_DependencyList));
-        m->Replace(MakeEntry("_InstallClone", "(MenuItem)", &MenuBar::_InstallClone));
-        assert(m->Size() == MethodCount);
+        const MethodRow rows[] = {
+            Method("_DependencyList", &MenuBar::_DependencyList, Slot::ReplaceParents),
+            Method("_InstallClone", &MenuBar::_InstallClone, Slot::ReplaceParents),
+        };
+        AddFrameworkMethods(*t, rows);
+        assert(t->methods->Size() == MethodCount);
         return t;
     }();
     return table;

@@ -2,7 +2,7 @@
 
 #include "runtime/exception.h"
 #include "runtime/member_property.h"
-#include "runtime/thunk.h"
+#include "runtime/method_row.h"
 #include "runtime/trace.h"
 #include "ui/menu_bar.h"
 #include "ui/runtime_host.h"
@@ -257,53 +257,54 @@ void MenuItem::NotifyChanged()
 void MenuItem::RaiseAction()
 {
     Ref<MenuItem> self = RefTo(*this);
-    if (const Thunk* handler = Class()->EventHandler(static_cast<int>(Event::Action))) {
+    if (const Thunk* handler = Class()->EventHandler(IndexOf(Event::Action))) {
         RunProgramCode([&] { (*handler)(*self, {}); });
         return;
     }
     RunStandardEditAction(name_);
 }
 
-void MenuItem::FillMethodTable(MethodTable& m)
+void MenuItem::FillMethodTable(ClassTable& t)
 {
     using M = MenuItem;
-    m.Append(MakeEntry("Append", "(MenuItem)", &M::Append));
-    m.Append(MakeEntry("Child", "(String) as MenuItem", &M::Child));
-    m.Append(MakeEntry("Clone", "() as MenuItem", &M::Clone));
-    m.Append(MakeEntry("Close", "()", &M::Close));
-    m.Append(MakeEntry("Constructor", "()", &M::Constructor));
-    m.Append(MakeEntry("Constructor", "(MenuItem)", &M::ConstructorFrom));
-    m.Append(MakeEntry("Constructor", "(String, Variant)", &M::ConstructorWithText));
-    m.Append(MakeEntry("Count", "() as Int32", &M::Count));
-    m.Append(MakeEntry("Enable", "()", &M::Enable));
-    m.Append(MakeEntry("Handle", "(MenuItem.HandleType) as Int32", &M::Handle));
-    m.Append(MakeEntry("Insert", "(Int32, MenuItem)", &M::Insert));
-    m.Append(MakeEntry("Item", "(Int32) as MenuItem", &M::Item));
-    m.Append(MakeEntry("MenuItem", "()", &M::MenuItemEntry));
-    m.Append(MakeEntry("MenuItem", "(String, Variant)", &M::MenuItemEntryWithText));
-    m.Append(MakeEntry("PopUp", "() as MenuItem", &M::PopUp));
-    m.Append(MakeEntry("PopUp", "(Int32, Int32) as MenuItem", &M::PopUpAt));
-    m.Append(MakeEntry("Remove", "(Int32)", static_cast<void (M::*)(std::int32_t)>(&M::Remove)));
-    m.Append(MakeEntry("Remove", "(MenuItem)", static_cast<void (M::*)(const Ref<MenuItem>&)>(&M::Remove)));
-    m.Append(MakeEntry("Remove", "(String)", static_cast<void (M::*)(String)>(&M::Remove)));
-    m.Append(MakeEntry("_DependencyList", "()", &M::_DependencyList));
-    m.Append(MakeEntry("_DisableEntirely", "()", &M::_DisableEntirely));
-    m.Append(MakeEntry("_Lookup", "(String) as MenuItem", static_cast<Ref<MenuItem> (M::*)(String)>(&M::_Lookup)));
-    m.Append(MakeEntry("_Lookup", "(String, Int32) as MenuItem",
-        static_cast<Ref<MenuItem> (M::*)(String, std::int32_t)>(&M::_Lookup)));
-    m.Append(MakeEntry("_SelfEnable", "()", &M::_SelfEnable));
-    m.Append(MakeEntry("_Swap", "(String, MenuItem)", &M::_Swap));
-    m.Append(MakeEntry("_InstallClone", "(MenuItem)", &M::_InstallClone));
-    assert(m.Size() == MethodCount);
+    const MethodRow rows[] = {
+        Method("Append", &M::Append),
+        Method("Child", &M::Child),
+        Method("Clone", &M::Clone),
+        Method("Close", &M::Close),
+        Method("Constructor", &M::Constructor),
+        Method("Constructor", &M::ConstructorFrom),
+        Method("Constructor", &M::ConstructorWithText),
+        Method("Count", &M::Count),
+        Method("Enable", &M::Enable),
+        MethodWithSignature("Handle", &M::Handle, WrittenSignature::UnmodelledType, "(MenuItem.HandleType) as Int32"),
+        Method("Insert", &M::Insert),
+        Method("Item", &M::Item),
+        Method("MenuItem", &M::MenuItemEntry),
+        Method("MenuItem", &M::MenuItemEntryWithText),
+        Method("PopUp", &M::PopUp),
+        Method("PopUp", &M::PopUpAt),
+        Method("Remove", static_cast<void (M::*)(std::int32_t)>(&M::Remove)),
+        Method("Remove", static_cast<void (M::*)(const Ref<MenuItem>&)>(&M::Remove)),
+        Method("Remove", static_cast<void (M::*)(String)>(&M::Remove)),
+        Method("_DependencyList", &M::_DependencyList),
+        Method("_DisableEntirely", &M::_DisableEntirely),
+        Method("_Lookup", static_cast<Ref<MenuItem> (M::*)(String)>(&M::_Lookup)),
+        Method("_Lookup", static_cast<Ref<MenuItem> (M::*)(String, std::int32_t)>(&M::_Lookup)),
+        Method("_SelfEnable", &M::_SelfEnable),
+        Method("_Swap", &M::_Swap),
+        Method("_InstallClone", &M::_InstallClone),
+    };
+    AddFrameworkMethods(t, rows);
+    assert(t.methods->Size() == MethodCount);
 }
 
 const ClassTable* MenuItem::__Lookup()
 {
     static const ClassTable* table = [] {
         ClassTable* t = NewClass<MenuItem>(ObjectClass(), "MenuItem", Entries::Own);
-        FillMethodTable(*t->methods);
-        t->events = { { "Action", {} }, { "EnableMenu", {} } };
-        assert(t->events.size() == static_cast<std::size_t>(Event::EventCount));
+        FillMethodTable(*t);
+        AddOwnEvents(*t, Event::Action, EventNames);
         using M = MenuItem;
         AddMemberProperty(t, "Name", &M::Name, &M::SetName);
         AddMemberProperty(t, "Text", &M::Text, &M::SetText);

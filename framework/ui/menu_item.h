@@ -3,10 +3,12 @@
 #pragma once
 
 #include "runtime/class_table.h"
+#include "runtime/event_names.h"
 #include "runtime/object.h"
 #include "runtime/value.h"
 #include "text/string.h"
 
+#include <array>
 #include <cstdint>
 #include <vector>
 
@@ -18,6 +20,8 @@ class MenuItem : public Object {
 public:
     // The item's events, in event-table order.
     enum class Event { Action, EnableMenu, EventCount };
+    static constexpr std::array<const char*, 2> EventNames = { "Action", "EnableMenu" };
+    static_assert(NamesEveryOwnEvent(Event::Action, EventNames));
 
     MenuItem();
     ~MenuItem() override;
@@ -85,7 +89,7 @@ public:
 protected:
     // Tells the bar at the root that the tree changed, so windows show it anew.
     void NotifyChanged();
-    static void FillMethodTable(MethodTable& methods);
+    static void FillMethodTable(ClassTable& table);
 
 private:
     void Adopt(const Ref<MenuItem>& item);

@@ -28,14 +28,14 @@ void PushButton::SetDefault(bool value)
 void PushButton::Press()
 {
     if (IsActive())
-        RaiseUserEvent(push_button_events::Action);
+        RaiseUserEvent(IndexOf(Event::Action));
 }
 
 QWidget* PushButton::CreateWidget(QWidget* parent)
 {
     auto* button = new QPushButton(parent);
     // clicked comes only from the user (or click()), never from a setter.
-    QObject::connect(button, &QPushButton::clicked, button, [this] { RaiseUserEvent(push_button_events::Action); });
+    QObject::connect(button, &QPushButton::clicked, button, [this] { RaiseUserEvent(IndexOf(Event::Action)); });
     return button;
 }
 
@@ -64,8 +64,7 @@ const ClassTable* PushButton::__Lookup()
 {
     static const ClassTable* table = [] {
         ClassTable* t = NewClass<PushButton>(RectControl::__Lookup(), "PushButton");
-        t->events.push_back({ "Action", {} });
-        assert(t->events.size() == push_button_events::Count);
+        AddOwnEvents(*t, Event::Action, EventNames);
         using B = PushButton;
         AddMemberProperty(t, "Caption", &B::Caption, &B::SetCaption);
         AddMemberProperty(t, "Default", &B::Default, &B::SetDefault);

@@ -5,22 +5,21 @@
 #include "ui/rect_control.h"
 #include "ui/text_style.h"
 
+#include <array>
 #include <cstdint>
 
 class QPushButton;
 
 namespace fw {
 
-// The push button's events, after RectControl's.
-namespace push_button_events {
-inline constexpr int Action = 15;
-inline constexpr int Count = 16;
-} // namespace push_button_events
-static_assert(push_button_events::Action == rect_control_events::Count);
-
 class PushButton : public RectControl, public TextStyle {
 public:
-    static constexpr int ActionEvent = push_button_events::Action;
+    // The push button's events, after RectControl's.
+    enum class Event { Action = IndexOf(RectControl::Event::EventCount), EventCount };
+    static constexpr std::array<const char*, 1> EventNames = { "Action" };
+    static_assert(NamesEveryOwnEvent(Event::Action, EventNames));
+    // The program attaches its handler under this index.
+    static_assert(IndexOf(Event::Action) == 15);
 
     PushButton();
     ~PushButton() override;

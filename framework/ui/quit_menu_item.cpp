@@ -1,6 +1,6 @@
 #include "ui/quit_menu_item.h"
 
-#include "runtime/thunk.h"
+#include "runtime/method_row.h"
 #include "runtime/trace.h"
 #include "ui/runtime_host.h"
 
@@ -19,9 +19,9 @@ const ClassTable* QuitMenuItem::__Lookup()
 {
     static const ClassTable* table = [] {
         ClassTable* t = NewClass<QuitMenuItem>(MenuItem::__Lookup(), "QuitMenuItem");
-        MethodTable* m = t->methods;
-        m->Append(MakeEntry("Event_Action", "() as Boolean", &QuitMenuItem::Event_Action));
-        t->BindEvent("Action", m->Find("Event_Action")->thunk);
+        const MethodRow rows[] = { Method("Event_Action", &QuitMenuItem::Event_Action) };
+        AddFrameworkMethods(*t, rows);
+        t->BindEvent("Action", t->methods->Find("Event_Action")->thunk);
         return t;
     }();
     return table;

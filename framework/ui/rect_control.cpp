@@ -2,8 +2,8 @@
 
 #include "runtime/exception.h"
 #include "runtime/member_property.h"
+#include "runtime/method_row.h"
 #include "runtime/property_checks.h"
-#include "runtime/thunk.h"
 #include "runtime/trace.h"
 #include "ui/qt_geometry.h"
 #include "ui/qt_string.h"
@@ -153,14 +153,9 @@ const ClassTable* RectControl::__Lookup()
 {
     static const ClassTable* table = [] {
         ClassTable* t = NewClass<RectControl>(Control::__Lookup(), "RectControl");
-        t->methods->Append(MakeEntry("Constructor", "()", &RectControl::Constructor));
-        // After Control's Close and Open, in index order.
-        for (const char* name :
-            { "ConstructContextualMenu", "ContextualMenuAction", "DragEnter", "DragExit", "DragOver", "DropObject",
-                "KeyDown", "KeyUp", "MouseDown", "MouseEnter", "MouseExit", "MouseMove", "MouseUp" })
-            t->events.push_back({ name, {} });
-        assert(t->events.size() == rect_control_events::Count);
-        assert(t->EventIndex("MouseUp") == rect_control_events::MouseUp);
+        const MethodRow rows[] = { Method("Constructor", &RectControl::Constructor) };
+        AddFrameworkMethods(*t, rows);
+        AddOwnEvents(*t, Event::ConstructContextualMenu, EventNames);
         RegisterRectControlProperties(t);
         return t;
     }();

@@ -8,30 +8,36 @@
 #include <QPointer>
 #include <QWidget>
 
-namespace fw {
+#include <array>
 
-// Indices of the events every rectangular control has, after the two of
-// Control. They are in the table so that the indices of the subclasses'
-// events line up; this framework raises none of them.
-namespace rect_control_events {
-inline constexpr int ConstructContextualMenu = 2;
-inline constexpr int ContextualMenuAction = 3;
-inline constexpr int DragEnter = 4;
-inline constexpr int DragExit = 5;
-inline constexpr int DragOver = 6;
-inline constexpr int DropObject = 7;
-inline constexpr int KeyDown = 8;
-inline constexpr int KeyUp = 9;
-inline constexpr int MouseDown = 10;
-inline constexpr int MouseEnter = 11;
-inline constexpr int MouseExit = 12;
-inline constexpr int MouseMove = 13;
-inline constexpr int MouseUp = 14;
-inline constexpr int Count = 15;
-} // namespace rect_control_events
+namespace fw {
 
 class RectControl : public Control {
 public:
+    // The events every rectangular control has, after Control's. They are in
+    // the table so that the indices of the subclasses' events line up; this
+    // framework raises none of them.
+    enum class Event {
+        ConstructContextualMenu = IndexOf(Control::Event::EventCount),
+        ContextualMenuAction,
+        DragEnter,
+        DragExit,
+        DragOver,
+        DropObject,
+        KeyDown,
+        KeyUp,
+        MouseDown,
+        MouseEnter,
+        MouseExit,
+        MouseMove,
+        MouseUp,
+        EventCount
+    };
+    static constexpr std::array<const char*, 13> EventNames
+        = { "ConstructContextualMenu", "ContextualMenuAction", "DragEnter", "DragExit", "DragOver", "DropObject",
+              "KeyDown", "KeyUp", "MouseDown", "MouseEnter", "MouseExit", "MouseMove", "MouseUp" };
+    static_assert(NamesEveryOwnEvent(Event::ConstructContextualMenu, EventNames));
+
     RectControl();
     // Deletes the widget with the control, so that no widget outlives the
     // control its signals call into.

@@ -130,17 +130,14 @@ void Slider::ApplyTicks()
 void Slider::TakeUserValue(int value)
 {
     value_ = value;
-    RaiseUserEvent(slider_events::ValueChanged);
+    RaiseUserEvent(IndexOf(Event::ValueChanged));
 }
 
 const ClassTable* Slider::__Lookup()
 {
     static const ClassTable* table = [] {
         ClassTable* t = NewClass<Slider>(RectControl::__Lookup(), "Slider");
-        for (const char* name : { "GotFocus", "LostFocus", "MouseDrag", "MouseWheel", "Resized", "ValueChanged" })
-            t->events.push_back({ name, {} });
-        assert(t->events.size() == slider_events::Count);
-        assert(t->EventIndex("ValueChanged") == slider_events::ValueChanged);
+        AddOwnEvents(*t, Event::GotFocus, EventNames);
         using S = Slider;
         AddMemberProperty(t, "Minimum", &S::Minimum, &S::SetMinimum);
         AddMemberProperty(t, "Maximum", &S::Maximum, &S::SetMaximum);

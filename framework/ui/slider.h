@@ -6,28 +6,32 @@
 
 #include "ui/rect_control.h"
 
+#include <array>
 #include <cstdint>
 
 class QSlider;
 
 namespace fw {
 
-// The slider's events, after RectControl's. The first five are in the table
-// so that ValueChanged has its index; this framework raises none of them.
-namespace slider_events {
-inline constexpr int GotFocus = 15;
-inline constexpr int LostFocus = 16;
-inline constexpr int MouseDrag = 17;
-inline constexpr int MouseWheel = 18;
-inline constexpr int Resized = 19;
-inline constexpr int ValueChanged = 20;
-inline constexpr int Count = 21;
-} // namespace slider_events
-static_assert(slider_events::GotFocus == rect_control_events::Count);
-
 class Slider : public RectControl {
 public:
-    static constexpr int ValueChangedEvent = slider_events::ValueChanged;
+    // The slider's events, after RectControl's. The first five are in the
+    // table so that ValueChanged has its index; this framework raises none
+    // of them.
+    enum class Event {
+        GotFocus = IndexOf(RectControl::Event::EventCount),
+        LostFocus,
+        MouseDrag,
+        MouseWheel,
+        Resized,
+        ValueChanged,
+        EventCount
+    };
+    static constexpr std::array<const char*, 6> EventNames
+        = { "GotFocus", "LostFocus", "MouseDrag", "MouseWheel", "Resized", "ValueChanged" };
+    static_assert(NamesEveryOwnEvent(Event::GotFocus, EventNames));
+    // The program attaches its handler under this index.
+    static_assert(IndexOf(Event::ValueChanged) == 20);
 
     // The values of TickStyle.
     enum TickStyles : std::int32_t { NoTicks = 0, TicksTopLeft = 1, TicksBottomRight = 2, TicksBoth = 3 };

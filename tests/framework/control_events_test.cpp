@@ -21,7 +21,7 @@ namespace {
 TEST_F(ControlsTest, ClickOnThePushButtonRaisesActionOnce)
 {
     const Ref<PushButton> button = NewControl<PushButton>(*window, Record().Str("Caption", "Go"));
-    const Ref<Recorder> recorder = Attach<PushButton, PushButton::ActionEvent>(button, &ReadNothing);
+    const Ref<Recorder> recorder = Attach<PushButton, IndexOf(PushButton::Event::Action)>(button, &ReadNothing);
 
     QTest::mouseClick(&WidgetOf<QPushButton>(*button), Qt::LeftButton);
     button->SetCaption("Again");
@@ -35,9 +35,9 @@ TEST_F(ControlsTest, ReturnPressesTheDefaultButtonAndEscapeTheCancelButton)
     const Ref<PushButton> plain = NewControl<PushButton>(*window);
     const Ref<PushButton> ok = NewControl<PushButton>(*window, Record().Bool("Default", true));
     const Ref<PushButton> cancel = NewControl<PushButton>(*window, Record().Bool("Cancel", true));
-    const Ref<Recorder> plainCalls = Attach<PushButton, PushButton::ActionEvent>(plain, &ReadNothing);
-    const Ref<Recorder> okCalls = Attach<PushButton, PushButton::ActionEvent>(ok, &ReadNothing);
-    const Ref<Recorder> cancelCalls = Attach<PushButton, PushButton::ActionEvent>(cancel, &ReadNothing);
+    const Ref<Recorder> plainCalls = Attach<PushButton, IndexOf(PushButton::Event::Action)>(plain, &ReadNothing);
+    const Ref<Recorder> okCalls = Attach<PushButton, IndexOf(PushButton::Event::Action)>(ok, &ReadNothing);
+    const Ref<Recorder> cancelCalls = Attach<PushButton, IndexOf(PushButton::Event::Action)>(cancel, &ReadNothing);
 
     QTest::keyClick(window->TopLevelWidget(), Qt::Key_Return);
     EXPECT_EQ(okCalls->seen.size(), 1u);
@@ -77,7 +77,7 @@ TEST_P(CheckBoxClickTest, EachClickTogglesThenRaisesActionOnce)
 {
     const CheckClickCase& c = GetParam();
     const Ref<CheckBox> box = NewControl<CheckBox>(*window, Record().Str("Caption", "Use CAPS").Int("State", c.start));
-    const Ref<Recorder> recorder = Attach<CheckBox, CheckBox::ActionEvent>(box, &ReadCheckBox);
+    const Ref<Recorder> recorder = Attach<CheckBox, IndexOf(CheckBox::Event::Action)>(box, &ReadCheckBox);
     QCheckBox& widget = WidgetOf<QCheckBox>(*box);
 
     for (std::size_t i = 0; i < c.afterEachClick.size(); ++i)
@@ -124,7 +124,7 @@ TEST_P(SliderKeyTest, RaisesValueChangedOnceWithTheNewValue)
 {
     const SliderKeyCase& c = GetParam();
     const Ref<Slider> slider = NewControl<Slider>(*window, PassSize(true));
-    const Ref<Recorder> recorder = Attach<Slider, Slider::ValueChangedEvent>(slider, &ReadSlider);
+    const Ref<Recorder> recorder = Attach<Slider, IndexOf(Slider::Event::ValueChanged)>(slider, &ReadSlider);
 
     QTest::keyClick(&WidgetOf<QSlider>(*slider), c.key);
 
@@ -153,7 +153,7 @@ TEST_P(SliderDragTest, ReportsEveryMoveOnlyWhenLive)
 {
     const SliderDragCase& c = GetParam();
     const Ref<Slider> slider = NewControl<Slider>(*window, PassSize(c.liveScroll));
-    const Ref<Recorder> recorder = Attach<Slider, Slider::ValueChangedEvent>(slider, &ReadSlider);
+    const Ref<Recorder> recorder = Attach<Slider, IndexOf(Slider::Event::ValueChanged)>(slider, &ReadSlider);
     QSlider& bar = WidgetOf<QSlider>(*slider);
 
     bar.setSliderDown(true);
@@ -173,7 +173,7 @@ INSTANTIATE_TEST_SUITE_P(Drags, SliderDragTest,
 TEST_F(ControlsTest, SliderValuesFromCodeStayInTheRangeAndRaiseNothing)
 {
     const Ref<Slider> slider = NewControl<Slider>(*window, PassSize(true));
-    const Ref<Recorder> recorder = Attach<Slider, Slider::ValueChangedEvent>(slider, &ReadSlider);
+    const Ref<Recorder> recorder = Attach<Slider, IndexOf(Slider::Event::ValueChanged)>(slider, &ReadSlider);
     const QSlider& bar = WidgetOf<QSlider>(*slider);
 
     slider->SetValue(500);

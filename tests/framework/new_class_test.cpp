@@ -5,8 +5,11 @@
 #include "runtime/exception.h"
 #include "runtime/thunk.h"
 #include "services/random.h"
+#include "ui/clipboard.h"
 #include "ui/control.h"
+#include "ui/push_button.h"
 #include "ui/rect_control.h"
+#include "ui/window.h"
 
 #include <gtest/gtest.h>
 
@@ -24,6 +27,27 @@ std::vector<std::string> EntryNames(const ClassTable& table)
     for (const MethodEntry& entry : table.methods->Entries())
         names.push_back(entry.name);
     return names;
+}
+
+// An object made directly, not through the run time's factory, knows its
+// class as well: a window, a control and a service alike.
+TEST(NewClassTest, MakeRefGivesEveryObjectItsClassTable)
+{
+    const Ref<Window> window = MakeRef<Window>();
+    ASSERT_NE(window->Class(), nullptr);
+    EXPECT_EQ(window->Class()->name, "Window");
+
+    const Ref<PushButton> button = MakeRef<PushButton>();
+    ASSERT_NE(button->Class(), nullptr);
+    EXPECT_EQ(button->Class()->name, "PushButton");
+
+    const Ref<Random> random = MakeRef<Random>();
+    ASSERT_NE(random->Class(), nullptr);
+    EXPECT_EQ(random->Class()->name, "Random");
+
+    const Ref<Clipboard> clipboard = MakeRef<Clipboard>();
+    ASSERT_NE(clipboard->Class(), nullptr);
+    EXPECT_EQ(clipboard->Class()->name, "Clipboard");
 }
 
 TEST(NewClassTest, MethodTableStartsWithTheParentsEntriesOrEmpty)

@@ -102,7 +102,7 @@ TEST_P(NewLineTest, ReturnStartsALineOnlyInAMultiLineArea)
 {
     const NewLineCase& c = GetParam();
     const Ref<PushButton> button = NewControl<PushButton>(*window, Record().Bool("Default", true));
-    const Ref<Recorder> presses = Attach<PushButton, PushButton::ActionEvent>(button, &ReadNothing);
+    const Ref<Recorder> presses = Attach<PushButton, IndexOf(PushButton::Event::Action)>(button, &ReadNothing);
     const Ref<TextArea> area = NewControl<TextArea>(*window, Record().Str("Text", "ab").Bool("Multiline", c.multiLine));
     area->SetSelStart(1);
 

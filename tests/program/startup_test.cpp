@@ -240,7 +240,7 @@ TEST(ExceptionHelperTest, GivesNilWhenTheRoutineReturns)
 
 TEST(ExceptionHelperTest, GivesBackTheRuntimeExceptionItselfAndRaisesNothing)
 {
-    Ref<fw::Object> raised(new fw::NilObjectException(fw::String("a nil reference")));
+    Ref<fw::Object> raised = MakeRef<fw::NilObjectException>(fw::String("a nil reference"));
     Ref<fw::Object> result;
 
     EXPECT_NO_THROW(result = _CallFunctionWithExceptionHandling(&RaiseArgument, &raised));
