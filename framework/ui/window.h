@@ -144,6 +144,20 @@ public:
     bool FullScreen() const noexcept { return fullScreen_; }
     void SetFullScreen(bool value);
 
+    // Kept and read back; they have no visible effect on this platform.
+    std::int32_t Placement() const noexcept { return placement_; }
+    void SetPlacement(std::int32_t value) { placement_ = value; }
+    std::int32_t Frame() const noexcept { return frame_; }
+    void SetFrame(std::int32_t value) { frame_ = value; }
+    std::int32_t MacProcId() const noexcept { return macProcId_; }
+    void SetMacProcId(std::int32_t value) { macProcId_ = value; }
+    bool Composite() const noexcept { return composite_; }
+    void SetComposite(bool value) { composite_ = value; }
+    bool LiveResize() const noexcept { return liveResize_; }
+    void SetLiveResize(bool value) { liveResize_ = value; }
+    bool FullScreenButton() const noexcept { return fullScreenButton_; }
+    void SetFullScreenButton(bool value) { fullScreenButton_ = value; }
+
     // The registered controls, in registration order.
     const std::vector<std::pair<String, Ref<fw::Control>>>& Controls() const noexcept { return controls_; }
 
@@ -205,8 +219,6 @@ private:
     bool hasBackColor_ = false;
     Color backColor_ { 255, 255, 255 };
     bool fullScreen_ = false;
-
-    friend void RegisterWindowProperties(ClassTable* table);
 };
 
 // The open window whose class has that name, or nil.
