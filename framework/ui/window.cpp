@@ -1,7 +1,6 @@
 #include "ui/window.h"
 
 #include "runtime/exception.h"
-#include "runtime/no_destructor.h"
 #include "runtime/property_checks.h"
 #include "runtime/thunk.h"
 #include "runtime/trace.h"
@@ -14,32 +13,13 @@
 #include "ui/rect_control.h"
 #include "ui/runtime_host.h"
 #include "ui/window_peer.h"
+#include "ui/window_registry.h"
 
 #include <QLayout>
 #include <QMenuBar>
 #include <algorithm>
 
 namespace fw {
-namespace {
-
-struct WindowRegistry {
-    std::vector<Ref<Window>> open;
-    // Closed windows wait here until the run time ends, so that a window is
-    // never destroyed inside its own Qt close event.
-    std::vector<Ref<Window>> closed;
-};
-
-// Never destroyed: the run time releases its windows before it ends, and a
-// window still open when the process exits otherwise (an exit() from a
-// library, a test harness) must not be torn down after Qt's own globals.
-WindowRegistry& Registry()
-{
-    static NoDestructor<WindowRegistry> registry;
-    return *registry;
-}
-
-} // namespace
-
 Window::Window()
     : peer_(std::make_unique<WindowPeer>(*this))
 {
@@ -78,7 +58,7 @@ void Window::Constructor()
     TraceCall("Window.Constructor", [this] { return Class() ? Class()->name : std::string(); });
     // Registered first, so that code run by the events below finds this
     // window open instead of building another.
-    Registry().open.push_back(RefTo(*this));
+    AddOpenWindow(RefTo(*this));
     RaiseEvent(Event::Layout);
     RaiseEvent(Event::CreateControls);
     constructed_ = true;
@@ -366,9 +346,7 @@ bool Window::HandleCloseRequest()
     if (cancelled && !HasPendingException())
         return false;
     closed_ = true;
-    auto& open = Registry().open;
-    open.erase(std::remove(open.begin(), open.end(), self), open.end());
-    Registry().closed.push_back(self);
+    MoveToClosedWindows(self);
     if (const Thunk* closeHandler = Class()->EventHandler(static_cast<int>(Event::Close)))
         RunProgramCode([&] { (*closeHandler)(*self, {}); });
     return true;
@@ -396,33 +374,5 @@ void Window::RaiseEvent(Event event)
 
 QWidget* Window::ContentWidget() const { return peer_->Content(); }
 QWidget* Window::TopLevelWidget() const { return peer_.get(); }
-
-Ref<Window> _GetImplicitWindow(const String& className)
-{
-    TraceCall("_GetImplicitWindow", className.Bytes());
-    for (const Ref<Window>& window : Registry().open) {
-        if (window->Class() && window->Class()->name == className.Bytes())
-            return window;
-    }
-    return nullptr;
-}
-
-std::vector<Ref<Window>> OpenWindows() { return Registry().open; }
-
-void ReleaseAllWindows()
-{
-    WindowRegistry& registry = Registry();
-    std::vector<Ref<Window>> windows = std::move(registry.open);
-    windows.insert(windows.end(), registry.closed.begin(), registry.closed.end());
-    registry.open.clear();
-    registry.closed.clear();
-    for (const Ref<Window>& window : windows) {
-        window->TopLevelWidget()->hide();
-        // A control's handlers hold the window that built it: dropping the
-        // controls breaks that cycle, so the window ends with the last
-        // reference here.
-        window->ReleaseControls();
-    }
-}
 
 } // namespace fw

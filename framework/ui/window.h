@@ -6,6 +6,8 @@
 #include "runtime/object.h"
 #include "runtime/value.h"
 #include "text/string.h"
+// The list of open windows comes with the class, for the code that uses both.
+#include "ui/window_registry.h"
 
 #include <cstdint>
 #include <memory>
@@ -220,12 +222,5 @@ private:
     Color backColor_ { 255, 255, 255 };
     bool fullScreen_ = false;
 };
-
-// The open window whose class has that name, or nil.
-Ref<Window> _GetImplicitWindow(const String& className);
-// Every window that is open, in the order they opened.
-std::vector<Ref<Window>> OpenWindows();
-// Closes nothing: forgets every window (at the run time's exit).
-void ReleaseAllWindows();
 
 } // namespace fw
