@@ -1,5 +1,8 @@
-// The framework's window: a top-level Qt window whose content area holds the
-// controls the window creates, with the menu bar shown above it.
+// The framework's window class: its method-table entries, properties and
+// events, the controls it creates, and its life cycle from Constructor to the
+// close. What the user sees of it is its peer's (window_peer.h), which the
+// window asks to apply each value that changes; its class table is in
+// window_class.cpp.
 #pragma once
 
 #include "runtime/class_table.h"
@@ -187,10 +190,6 @@ public:
 private:
     // Sets one of the sizes or size limits, which are never negative.
     void SetSize(std::int32_t& size, const char* property, std::int32_t value);
-    void ApplyGeometry();
-    void ApplyWindowFlags();
-    void ApplyBackground();
-    void PresentMenuBar();
     void RaiseEvent(Event event);
 
     std::unique_ptr<WindowPeer> peer_;
