@@ -11,7 +11,7 @@
 #include "ui/application.h"
 #include "ui/framework_classes.h"
 #include "ui/qt_application_start.h"
-#include "ui/window.h"
+#include "ui/window_registry.h"
 
 #include <QApplication>
 #include <QTimer>

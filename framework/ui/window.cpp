@@ -1,52 +1,26 @@
 #include "ui/window.h"
 
 #include "runtime/exception.h"
-#include "runtime/no_destructor.h"
 #include "runtime/property_checks.h"
 #include "runtime/thunk.h"
 #include "runtime/trace.h"
-#include "ui/application.h"
 #include "ui/control.h"
 #include "ui/label_links.h"
 #include "ui/menu_bar.h"
-#include "ui/menu_presenter.h"
-#include "ui/qt_geometry.h"
-#include "ui/qt_string.h"
 #include "ui/rect_control.h"
 #include "ui/runtime_host.h"
-#include "ui/wayland_window_states.h"
 #include "ui/window_peer.h"
+#include "ui/window_registry.h"
 
-#include <QLayout>
-#include <QMenuBar>
 #include <algorithm>
 
 namespace fw {
-namespace {
-
-struct WindowRegistry {
-    std::vector<Ref<Window>> open;
-    // Closed windows wait here until the run time ends, so that a window is
-    // never destroyed inside its own Qt close event.
-    std::vector<Ref<Window>> closed;
-};
-
-// Never destroyed: the run time releases its windows before it ends, and a
-// window still open when the process exits otherwise (an exit() from a
-// library, a test harness) must not be torn down after Qt's own globals.
-WindowRegistry& Registry()
-{
-    static NoDestructor<WindowRegistry> registry;
-    return *registry;
-}
-
-} // namespace
 
 Window::Window()
     : peer_(std::make_unique<WindowPeer>(*this))
 {
-    ApplyWindowFlags();
-    ApplyGeometry();
+    peer_->ApplyWindowFlags();
+    peer_->ApplyGeometry();
 }
 
 Window::~Window()
@@ -80,12 +54,12 @@ void Window::Constructor()
     TraceCall("Window.Constructor", [this] { return Class() ? Class()->name : std::string(); });
     // Registered first, so that code run by the events below finds this
     // window open instead of building another.
-    Registry().open.push_back(RefTo(*this));
+    AddOpenWindow(RefTo(*this));
     RaiseEvent(Event::Layout);
     RaiseEvent(Event::CreateControls);
     constructed_ = true;
-    PresentMenuBar();
-    ApplyTabOrder();
+    peer_->PresentMenuBar();
+    peer_->ApplyTabOrder();
     LinkLabels(controls_);
     if (visible_)
         peer_->show();
@@ -106,7 +80,7 @@ void Window::Hide() { SetVisible(false); }
 void Window::Invalidate(bool) { peer_->update(); }
 void Window::Invalidate(std::int32_t left, std::int32_t top, std::int32_t width, std::int32_t height, bool)
 {
-    peer_->Content()->update(ToQRect(left, top, width, height));
+    peer_->InvalidateContent(left, top, width, height);
 }
 void Window::Maximize() { peer_->showMaximized(); }
 void Window::Minimize() { peer_->showMinimized(); }
@@ -114,7 +88,7 @@ Ptr Window::Operator_Convert() { return peer_.get(); }
 void Window::Refresh(bool) { peer_->repaint(); }
 void Window::RefreshRect(std::int32_t left, std::int32_t top, std::int32_t width, std::int32_t height, bool)
 {
-    peer_->Content()->repaint(ToQRect(left, top, width, height));
+    peer_->RepaintContent(left, top, width, height);
 }
 void Window::Restore() { peer_->showNormal(); }
 void Window::SetFocus()
@@ -144,7 +118,7 @@ void Window::_AddControl(String name, const Ref<Object>& object)
         RaiseRuntimeException(String("Window._AddControl: a control named " + name.Bytes() + " exists already"));
     controls_.emplace_back(std::move(name), RefTo(*control));
     if (constructed_) {
-        ApplyTabOrder();
+        peer_->ApplyTabOrder();
         LinkLabels(controls_);
     }
 }
@@ -179,7 +153,7 @@ void Window::_Move(std::int32_t left, std::int32_t top, std::int32_t width, std:
     peer_->move(left, top);
     width_ = width;
     height_ = height;
-    ApplyGeometry();
+    peer_->ApplyGeometry();
 }
 
 Ref<Object> Window::__New(const ClassTable* controlClass)
@@ -197,28 +171,13 @@ void Window::SetMenuBar(Ref<fw::MenuBar> bar)
     TraceCall("Window.MenuBar");
     menuBar_ = std::move(bar);
     if (constructed_)
-        PresentMenuBar();
-}
-
-void Window::PresentMenuBar()
-{
-    Ref<fw::MenuBar> shown = menuBar_;
-    if (!shown) {
-        if (Ref<Application> application = getAppObject())
-            shown = application->MenuBar();
-    }
-    QMenuBar* qtBar = peer_->menuBar();
-    if (shown)
-        PresentMenuBarIn(*qtBar, shown);
-    else
-        qtBar->clear();
-    qtBar->setVisible(menuBarVisible_ && shown);
+        peer_->PresentMenuBar();
 }
 
 void Window::SetTitle(String title)
 {
     title_ = std::move(title);
-    peer_->setWindowTitle(ToQString(title_));
+    peer_->ApplyTitle();
 }
 
 void Window::SetWidth(std::int32_t width) { SetSize(width_, "Width", width); }
@@ -232,7 +191,7 @@ void Window::SetSize(std::int32_t& size, const char* property, std::int32_t valu
 {
     EnforceRule(*this, property, value, NotNegative);
     size = value;
-    ApplyGeometry();
+    peer_->ApplyGeometry();
 }
 
 void Window::SetVisible(bool visible)
@@ -246,45 +205,45 @@ void Window::SetVisible(bool visible)
 void Window::SetResizeable(bool value)
 {
     resizeable_ = value;
-    ApplyWindowFlags();
-    ApplyGeometry();
+    peer_->ApplyWindowFlags();
+    peer_->ApplyGeometry();
 }
 
 void Window::SetCloseButton(bool value)
 {
     closeButton_ = value;
-    ApplyWindowFlags();
+    peer_->ApplyWindowFlags();
 }
 
 void Window::SetMinimizeButton(bool value)
 {
     minimizeButton_ = value;
-    ApplyWindowFlags();
+    peer_->ApplyWindowFlags();
 }
 
 void Window::SetMaximizeButton(bool value)
 {
     maximizeButton_ = value;
-    ApplyWindowFlags();
+    peer_->ApplyWindowFlags();
 }
 
 void Window::SetMenuBarVisible(bool value)
 {
     menuBarVisible_ = value;
     if (constructed_)
-        PresentMenuBar();
+        peer_->PresentMenuBar();
 }
 
 void Window::SetHasBackColor(bool value)
 {
     hasBackColor_ = value;
-    ApplyBackground();
+    peer_->ApplyBackground();
 }
 
 void Window::SetBackColor(Color color)
 {
     backColor_ = color;
-    ApplyBackground();
+    peer_->ApplyBackground();
 }
 
 void Window::SetFullScreen(bool value)
@@ -294,67 +253,7 @@ void Window::SetFullScreen(bool value)
         value ? peer_->showFullScreen() : peer_->showNormal();
 }
 
-void Window::ApplyGeometry()
-{
-    QWidget* content = peer_->Content();
-    const int width = std::clamp(width_, minWidth_, std::max(minWidth_, maxWidth_));
-    const int height = std::clamp(height_, minHeight_, std::max(minHeight_, maxHeight_));
-    if (resizeable_) {
-        content->setMinimumSize(minWidth_, minHeight_);
-        content->setMaximumSize(maxWidth_, maxHeight_);
-        content->resize(width, height);
-        peer_->layout()->setSizeConstraint(QLayout::SetDefaultConstraint);
-        peer_->resize(peer_->sizeHint().expandedTo(QSize(width, height)));
-    } else {
-        // A window that cannot be resized keeps exactly its content size,
-        // with the menu bar above it.
-        content->setFixedSize(width, height);
-        KeepFixedSize(*peer_);
-    }
-}
-
-void Window::ApplyWindowFlags()
-{
-    Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint;
-    if (closeButton_)
-        flags |= Qt::WindowCloseButtonHint;
-    if (minimizeButton_)
-        flags |= Qt::WindowMinimizeButtonHint;
-    // A window of fixed size cannot be maximised, whatever its button says.
-    if (maximizeButton_ && resizeable_)
-        flags |= Qt::WindowMaximizeButtonHint;
-    const bool shown = peer_->isVisible();
-    peer_->setWindowFlags(flags);
-    if (shown)
-        peer_->show();
-}
-
-void Window::ApplyBackground()
-{
-    QWidget* content = peer_->Content();
-    if (hasBackColor_) {
-        QPalette palette = content->palette();
-        palette.setColor(QPalette::Window, QColor(backColor_.red, backColor_.green, backColor_.blue));
-        content->setPalette(palette);
-        content->setAutoFillBackground(true);
-    } else {
-        content->setPalette(QPalette());
-        content->setAutoFillBackground(false);
-    }
-}
-
-void Window::ApplyTabOrder()
-{
-    std::vector<RectControl*> ordered;
-    for (const auto& [name, control] : controls_) {
-        if (auto* rect = dynamic_cast<RectControl*>(control.get()); rect && rect->Widget())
-            ordered.push_back(rect);
-    }
-    std::stable_sort(ordered.begin(), ordered.end(),
-        [](const RectControl* a, const RectControl* b) { return a->TabIndex() < b->TabIndex(); });
-    for (std::size_t i = 1; i < ordered.size(); ++i)
-        QWidget::setTabOrder(ordered[i - 1]->Widget(), ordered[i]->Widget());
-}
+void Window::ApplyTabOrder() { peer_->ApplyTabOrder(); }
 
 bool Window::HandleCloseRequest()
 {
@@ -371,9 +270,7 @@ bool Window::HandleCloseRequest()
     if (cancelled && !HasPendingException())
         return false;
     closed_ = true;
-    auto& open = Registry().open;
-    open.erase(std::remove(open.begin(), open.end(), self), open.end());
-    Registry().closed.push_back(self);
+    MoveToClosedWindows(self);
     if (const Thunk* closeHandler = Class()->EventHandler(static_cast<int>(Event::Close)))
         RunProgramCode([&] { (*closeHandler)(*self, {}); });
     return true;
@@ -401,33 +298,5 @@ void Window::RaiseEvent(Event event)
 
 QWidget* Window::ContentWidget() const { return peer_->Content(); }
 QWidget* Window::TopLevelWidget() const { return peer_.get(); }
-
-Ref<Window> _GetImplicitWindow(const String& className)
-{
-    TraceCall("_GetImplicitWindow", className.Bytes());
-    for (const Ref<Window>& window : Registry().open) {
-        if (window->Class() && window->Class()->name == className.Bytes())
-            return window;
-    }
-    return nullptr;
-}
-
-std::vector<Ref<Window>> OpenWindows() { return Registry().open; }
-
-void ReleaseAllWindows()
-{
-    WindowRegistry& registry = Registry();
-    std::vector<Ref<Window>> windows = std::move(registry.open);
-    windows.insert(windows.end(), registry.closed.begin(), registry.closed.end());
-    registry.open.clear();
-    registry.closed.clear();
-    for (const Ref<Window>& window : windows) {
-        window->TopLevelWidget()->hide();
-        // A control's handlers hold the window that built it: dropping the
-        // controls breaks that cycle, so the window ends with the last
-        // reference here.
-        window->ReleaseControls();
-    }
-}
 
 } // namespace fw

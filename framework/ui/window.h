@@ -1,11 +1,16 @@
-// The framework's window: a top-level Qt window whose content area holds the
-// controls the window creates, with the menu bar shown above it.
+// The framework's window class: its method-table entries, properties and
+// events, the controls it creates, and its life cycle from Constructor to the
+// close. What the user sees of it is its peer's (window_peer.h), which the
+// window asks to apply each value that changes; its class table is in
+// window_class.cpp.
 #pragma once
 
 #include "runtime/class_table.h"
 #include "runtime/object.h"
 #include "runtime/value.h"
 #include "text/string.h"
+// The list of open windows comes with the class, for the code that uses both.
+#include "ui/window_registry.h"
 
 #include <cstdint>
 #include <memory>
@@ -144,6 +149,20 @@ public:
     bool FullScreen() const noexcept { return fullScreen_; }
     void SetFullScreen(bool value);
 
+    // Kept and read back; they have no visible effect on this platform.
+    std::int32_t Placement() const noexcept { return placement_; }
+    void SetPlacement(std::int32_t value) { placement_ = value; }
+    std::int32_t Frame() const noexcept { return frame_; }
+    void SetFrame(std::int32_t value) { frame_ = value; }
+    std::int32_t MacProcId() const noexcept { return macProcId_; }
+    void SetMacProcId(std::int32_t value) { macProcId_ = value; }
+    bool Composite() const noexcept { return composite_; }
+    void SetComposite(bool value) { composite_ = value; }
+    bool LiveResize() const noexcept { return liveResize_; }
+    void SetLiveResize(bool value) { liveResize_ = value; }
+    bool FullScreenButton() const noexcept { return fullScreenButton_; }
+    void SetFullScreenButton(bool value) { fullScreenButton_ = value; }
+
     // The registered controls, in registration order.
     const std::vector<std::pair<String, Ref<fw::Control>>>& Controls() const noexcept { return controls_; }
 
@@ -171,10 +190,6 @@ public:
 private:
     // Sets one of the sizes or size limits, which are never negative.
     void SetSize(std::int32_t& size, const char* property, std::int32_t value);
-    void ApplyGeometry();
-    void ApplyWindowFlags();
-    void ApplyBackground();
-    void PresentMenuBar();
     void RaiseEvent(Event event);
 
     std::unique_ptr<WindowPeer> peer_;
@@ -205,15 +220,6 @@ private:
     bool hasBackColor_ = false;
     Color backColor_ { 255, 255, 255 };
     bool fullScreen_ = false;
-
-    friend void RegisterWindowProperties(ClassTable* table);
 };
-
-// The open window whose class has that name, or nil.
-Ref<Window> _GetImplicitWindow(const String& className);
-// Every window that is open, in the order they opened.
-std::vector<Ref<Window>> OpenWindows();
-// Closes nothing: forgets every window (at the run time's exit).
-void ReleaseAllWindows();
 
 } // namespace fw

@@ -9,6 +9,7 @@
 #include <cassert>
 
 namespace fw {
+namespace {
 
 void RegisterWindowProperties(ClassTable* t)
 {
@@ -30,13 +31,15 @@ void RegisterWindowProperties(ClassTable* t)
     AddMemberProperty(t, "BackColor", &W::BackColor, &W::SetBackColor);
     AddMemberProperty(t, "FullScreen", &W::FullScreen, &W::SetFullScreen);
     // Kept without a visible effect on this platform: stored and read back.
-    AddMemberProperty(t, "Placement", &W::placement_);
-    AddMemberProperty(t, "Frame", &W::frame_);
-    AddMemberProperty(t, "MacProcId", &W::macProcId_);
-    AddMemberProperty(t, "Composite", &W::composite_);
-    AddMemberProperty(t, "LiveResize", &W::liveResize_);
-    AddMemberProperty(t, "FullScreenButton", &W::fullScreenButton_);
+    AddMemberProperty(t, "Placement", &W::Placement, &W::SetPlacement);
+    AddMemberProperty(t, "Frame", &W::Frame, &W::SetFrame);
+    AddMemberProperty(t, "MacProcId", &W::MacProcId, &W::SetMacProcId);
+    AddMemberProperty(t, "Composite", &W::Composite, &W::SetComposite);
+    AddMemberProperty(t, "LiveResize", &W::LiveResize, &W::SetLiveResize);
+    AddMemberProperty(t, "FullScreenButton", &W::FullScreenButton, &W::SetFullScreenButton);
 }
+
+} // namespace
 
 const ClassTable* Window::__Lookup()
 {
