@@ -6,12 +6,14 @@
 #pragma once
 
 #include "runtime/class_table.h"
+#include "runtime/event_names.h"
 #include "runtime/object.h"
 #include "runtime/value.h"
 #include "text/string.h"
 // The list of open windows comes with the class, for the code that uses both.
 #include "ui/window_registry.h"
 
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <utility>
@@ -64,6 +66,12 @@ public:
         SetupBindings,
         EventCount
     };
+    static constexpr std::array<const char*, 33> EventNames = { "Activate", "AddMenuHandlers", "CancelClose", "Close",
+        "ConstructContextualMenu", "ContentsChanged", "ContextualMenuAction", "CreateControls", "Deactivate",
+        "DragEnter", "DragExit", "DragOver", "DropObject", "EnableMenuItems", "KeyDown", "KeyUp", "Layout", "Maximize",
+        "Minimize", "MouseDown", "MouseDrag", "MouseEnter", "MouseExit", "MouseMove", "MouseUp", "MouseWheel", "Moved",
+        "Open", "Paint", "Resized", "Resizing", "Restore", "SetupBindings" };
+    static_assert(NamesEveryOwnEvent(Event::Activate, EventNames));
 
     Window();
     ~Window() override;
@@ -149,20 +157,6 @@ public:
     bool FullScreen() const noexcept { return fullScreen_; }
     void SetFullScreen(bool value);
 
-    // Kept and read back; they have no visible effect on this platform.
-    std::int32_t Placement() const noexcept { return placement_; }
-    void SetPlacement(std::int32_t value) { placement_ = value; }
-    std::int32_t Frame() const noexcept { return frame_; }
-    void SetFrame(std::int32_t value) { frame_ = value; }
-    std::int32_t MacProcId() const noexcept { return macProcId_; }
-    void SetMacProcId(std::int32_t value) { macProcId_ = value; }
-    bool Composite() const noexcept { return composite_; }
-    void SetComposite(bool value) { composite_ = value; }
-    bool LiveResize() const noexcept { return liveResize_; }
-    void SetLiveResize(bool value) { liveResize_ = value; }
-    bool FullScreenButton() const noexcept { return fullScreenButton_; }
-    void SetFullScreenButton(bool value) { fullScreenButton_ = value; }
-
     // The registered controls, in registration order.
     const std::vector<std::pair<String, Ref<fw::Control>>>& Controls() const noexcept { return controls_; }
 
@@ -188,6 +182,9 @@ public:
     static const ClassTable* __Lookup();
 
 private:
+    // The window's properties, on its class table. A member, so that the
+    // ones the window only stores register their data members.
+    static void RegisterProperties(ClassTable* table);
     // Sets one of the sizes or size limits, which are never negative.
     void SetSize(std::int32_t& size, const char* property, std::int32_t value);
     void RaiseEvent(Event event);
@@ -205,6 +202,7 @@ private:
     std::int32_t minHeight_ = 64;
     std::int32_t maxWidth_ = 32000;
     std::int32_t maxHeight_ = 32000;
+    // Kept and read back; they have no visible effect on this platform.
     std::int32_t placement_ = 0;
     std::int32_t frame_ = 0;
     std::int32_t macProcId_ = 0;
