@@ -6,8 +6,7 @@
 // length and then its bytes.
 #pragma once
 
-#include "runtime/value.h"
-#include "text/string.h"
+#include "framework.h"
 
 #include <cstddef>
 #include <cstdint>

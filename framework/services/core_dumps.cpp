@@ -1,4 +1,4 @@
-#include "runtime/core_dumps.h"
+#include "services/core_dumps.h"
 
 #include "runtime/sanitizer_build.h"
 
