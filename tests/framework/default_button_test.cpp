@@ -21,7 +21,7 @@ protected:
         ControlsTest::SetUp();
         button = NewControl<PushButton>(*window, Record().Bool("Default", true).Str("Caption", "Generate"));
         box = NewControl<CheckBox>(*window, Record().Int("Top", 40).Str("Caption", "Use CAPS"));
-        presses = Attach<PushButton, PushButton::ActionEvent>(button, ReadNothing);
+        presses = Attach<PushButton, IndexOf(PushButton::Event::Action)>(button, &ReadNothing);
         QWidget* top = window->TopLevelWidget();
         top->show();
         top->activateWindow();
