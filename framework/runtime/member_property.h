@@ -64,7 +64,9 @@ void AddMemberProperty(ClassTable* table, std::string name, R (K::*get)() const,
 }
 
 // Registers `name` on `table` for a data member that K only stores: what is
-// set is what reads back, with no effect of its own.
+// set is what reads back, with no effect of its own. The member stays
+// private: K's static __Lookup (or a mixin's static RegisterProperties) may
+// name it, so a stored-only property needs neither accessors nor friends.
 template <class K, class T>
 requires(!std::is_function_v<T>) void AddMemberProperty(ClassTable* table, std::string name, T K::*field)
 {

@@ -3,6 +3,8 @@
 #include "runtime/class_table.h"
 #include "runtime/exception.h"
 
+#include <algorithm>
+
 namespace fw {
 
 void RaisePropertyError(const Object& object, const char* property, const std::string& problem)
@@ -11,11 +13,17 @@ void RaisePropertyError(const Object& object, const char* property, const std::s
     RaiseRuntimeException(String(className + "." + property + ": " + problem));
 }
 
-std::optional<std::string> ChoiceProblem(std::int32_t value, std::int32_t count, const char* choices)
+std::optional<std::string> ChoiceProblem(std::int32_t value, std::span<const ChoiceName> choices)
 {
-    if (value < 0 || value >= count)
-        return std::to_string(value) + " is none of " + choices;
-    return std::nullopt;
+    if (std::ranges::any_of(choices, [value](const ChoiceName& choice) { return choice.value == value; }))
+        return std::nullopt;
+    std::string problem = std::to_string(value) + " is none of ";
+    for (const ChoiceName& choice : choices) {
+        if (&choice != choices.data())
+            problem += ", ";
+        problem += std::to_string(choice.value) + " " + choice.name;
+    }
+    return problem;
 }
 
 std::optional<std::string> NotNegative(std::int32_t value)

@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 
 namespace fw {
@@ -26,9 +27,24 @@ template <class T> void EnforceRule(const Object& object, const char* property, 
         RaisePropertyError(object, property, *problem);
 }
 
-// For a property that holds one of `count` choices, 0 to count - 1;
-// `choices` says what they are, for the message.
-std::optional<std::string> ChoiceProblem(std::int32_t value, std::int32_t count, const char* choices);
+// One value of a property that holds one of a few choices, and what it
+// means. A property's choices are one table of these, from which its rule
+// takes both the values it accepts and the message that lists them.
+struct ChoiceName {
+    std::int32_t value;
+    const char* name;
+};
+
+// What is wrong with `value` when it is none of `choices`: "5 is none of
+// 0 unchecked, 1 checked".
+std::optional<std::string> ChoiceProblem(std::int32_t value, std::span<const ChoiceName> choices);
+
+// The rule of a property that holds one of `Choices`, a table with static
+// storage: `ChoiceRule<kCheckedStates>` is a ValueRule<std::int32_t>.
+template <const auto& Choices> std::optional<std::string> ChoiceRule(std::int32_t value)
+{
+    return ChoiceProblem(value, Choices);
+}
 
 std::optional<std::string> NotNegative(std::int32_t value);
 

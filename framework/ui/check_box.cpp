@@ -12,10 +12,12 @@
 namespace fw {
 namespace {
 
-std::optional<std::string> CheckedStateRule(std::int32_t value)
-{
-    return ChoiceProblem(value, 3, "0 unchecked, 1 checked, 2 indeterminate");
-}
+constexpr ChoiceName kCheckedStates[] = {
+    { CheckBox::Unchecked, "unchecked" },
+    { CheckBox::Checked, "checked" },
+    { CheckBox::Indeterminate, "indeterminate" },
+};
+constexpr ValueRule<std::int32_t> CheckedStateRule = ChoiceRule<kCheckedStates>;
 
 Qt::CheckState ToQtCheckState(std::int32_t state)
 {

@@ -6,8 +6,8 @@ namespace fw {
 
 void DataBound::RegisterProperties(ClassTable* t)
 {
-    AddMemberProperty(t, "DataField", &DataBound::DataField, &DataBound::SetDataField);
-    AddMemberProperty(t, "DataSource", &DataBound::DataSource, &DataBound::SetDataSource);
+    AddMemberProperty(t, "DataField", &DataBound::dataField_);
+    AddMemberProperty(t, "DataSource", &DataBound::dataSource_);
 }
 
 } // namespace fw

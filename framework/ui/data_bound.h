@@ -14,11 +14,6 @@ public:
     DataBound& operator=(const DataBound&) = delete;
     virtual ~DataBound() = default;
 
-    const String& DataField() const noexcept { return dataField_; }
-    void SetDataField(String value) { dataField_ = std::move(value); }
-    const String& DataSource() const noexcept { return dataSource_; }
-    void SetDataSource(String value) { dataSource_ = std::move(value); }
-
     // DataField and DataSource.
     static void RegisterProperties(ClassTable* table);
 

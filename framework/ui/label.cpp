@@ -109,7 +109,7 @@ const ClassTable* Label::__Lookup()
         AddMemberProperty(t, "TextColor", &L::TextColor, &L::SetTextColor);
         AddMemberProperty(t, "MultiLine", &L::MultiLine, &L::SetMultiLine);
         AddMemberProperty(t, "Selectable", &L::Selectable, &L::SetSelectable);
-        AddMemberProperty(t, "Transparent", &L::Transparent, &L::SetTransparent);
+        AddMemberProperty(t, "Transparent", &L::transparent_);
         TextStyle::RegisterProperties(t);
         DataBound::RegisterProperties(t);
         return t;

@@ -36,9 +36,6 @@ public:
     // Lets the user select the text with the mouse.
     bool Selectable() const noexcept { return selectable_; }
     void SetSelectable(bool value);
-    // Kept and read back: the label paints no background either way.
-    bool Transparent() const noexcept { return transparent_; }
-    void SetTransparent(bool value) { transparent_ = value; }
 
     static const ClassTable* __Lookup();
 
@@ -59,6 +56,7 @@ private:
     Color textColor_ { 0, 0, 0 };
     bool multiLine_ = false;
     bool selectable_ = false;
+    // Only stored and read back: the label paints no background either way.
     bool transparent_ = false;
 };
 

@@ -68,8 +68,8 @@ const ClassTable* PushButton::__Lookup()
         using B = PushButton;
         AddMemberProperty(t, "Caption", &B::Caption, &B::SetCaption);
         AddMemberProperty(t, "Default", &B::Default, &B::SetDefault);
-        AddMemberProperty(t, "Cancel", &B::Cancel, &B::SetCancel);
-        AddMemberProperty(t, "ButtonStyle", &B::ButtonStyle, &B::SetButtonStyle);
+        AddMemberProperty(t, "Cancel", &B::cancel_);
+        AddMemberProperty(t, "ButtonStyle", &B::buttonStyle_);
         TextStyle::RegisterProperties(t);
         return t;
     }();

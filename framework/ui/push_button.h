@@ -29,11 +29,6 @@ public:
     void SetCaption(String value);
     bool Default() const noexcept { return default_; }
     void SetDefault(bool value);
-    bool Cancel() const noexcept { return cancel_; }
-    void SetCancel(bool value) { cancel_ = value; }
-    // Kept and read back; every style is drawn as the normal push button (0).
-    std::int32_t ButtonStyle() const noexcept { return buttonStyle_; }
-    void SetButtonStyle(std::int32_t value) { buttonStyle_ = value; }
 
     bool IsDefaultButton() const override { return default_; }
     bool IsCancelButton() const override { return cancel_; }
@@ -54,6 +49,8 @@ private:
 
     String caption_;
     bool default_ = false;
+    // Properties only stored: Cancel is read when the window takes Escape
+    // (IsCancelButton); every ButtonStyle is drawn as the normal push button.
     bool cancel_ = false;
     std::int32_t buttonStyle_ = 0;
 };

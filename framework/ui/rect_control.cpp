@@ -12,30 +12,6 @@
 #include <cassert>
 
 namespace fw {
-namespace {
-
-void RegisterRectControlProperties(ClassTable* t)
-{
-    using R = RectControl;
-    AddMemberProperty(t, "Left", &R::Left, &R::SetLeft);
-    AddMemberProperty(t, "Top", &R::Top, &R::SetTop);
-    AddMemberProperty(t, "Width", &R::Width, &R::SetWidth, NotNegative);
-    AddMemberProperty(t, "Height", &R::Height, &R::SetHeight, NotNegative);
-    AddMemberProperty(t, "TabIndex", &R::TabIndex, &R::SetTabIndex);
-    AddMemberProperty(t, "TabPanelIndex", &R::TabPanelIndex, &R::SetTabPanelIndex);
-    AddMemberProperty(t, "Visible", &R::Visible, &R::SetVisible);
-    AddMemberProperty(t, "Enabled", &R::Enabled, &R::SetEnabled);
-    AddMemberProperty(t, "AutoDeactivate", &R::AutoDeactivate, &R::SetAutoDeactivate);
-    AddMemberProperty(t, "TabStop", &R::TabStop, &R::SetTabStop);
-    AddMemberProperty(t, "LockLeft", &R::LockLeft, &R::SetLockLeft);
-    AddMemberProperty(t, "LockTop", &R::LockTop, &R::SetLockTop);
-    AddMemberProperty(t, "LockRight", &R::LockRight, &R::SetLockRight);
-    AddMemberProperty(t, "LockBottom", &R::LockBottom, &R::SetLockBottom);
-    AddMemberProperty(t, "HelpTag", &R::HelpTag, &R::SetHelpTag);
-    AddMemberProperty(t, "InitialParent", &R::InitialParent, &R::SetInitialParent);
-}
-
-} // namespace
 
 std::string ControlClassName(const Control& control)
 {
@@ -156,7 +132,23 @@ const ClassTable* RectControl::__Lookup()
         const MethodRow rows[] = { Method("Constructor", &RectControl::Constructor) };
         AddFrameworkMethods(*t, rows);
         AddOwnEvents(*t, Event::ConstructContextualMenu, EventNames);
-        RegisterRectControlProperties(t);
+        using R = RectControl;
+        AddMemberProperty(t, "Left", &R::Left, &R::SetLeft);
+        AddMemberProperty(t, "Top", &R::Top, &R::SetTop);
+        AddMemberProperty(t, "Width", &R::Width, &R::SetWidth, NotNegative);
+        AddMemberProperty(t, "Height", &R::Height, &R::SetHeight, NotNegative);
+        AddMemberProperty(t, "TabIndex", &R::TabIndex, &R::SetTabIndex);
+        AddMemberProperty(t, "TabPanelIndex", &R::tabPanelIndex_);
+        AddMemberProperty(t, "Visible", &R::Visible, &R::SetVisible);
+        AddMemberProperty(t, "Enabled", &R::Enabled, &R::SetEnabled);
+        AddMemberProperty(t, "AutoDeactivate", &R::autoDeactivate_);
+        AddMemberProperty(t, "TabStop", &R::TabStop, &R::SetTabStop);
+        AddMemberProperty(t, "LockLeft", &R::lockLeft_);
+        AddMemberProperty(t, "LockTop", &R::lockTop_);
+        AddMemberProperty(t, "LockRight", &R::lockRight_);
+        AddMemberProperty(t, "LockBottom", &R::lockBottom_);
+        AddMemberProperty(t, "HelpTag", &R::HelpTag, &R::SetHelpTag);
+        AddMemberProperty(t, "InitialParent", &R::initialParent_);
         return t;
     }();
     return table;

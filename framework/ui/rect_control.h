@@ -77,23 +77,6 @@ public:
     std::int32_t TabIndex() const noexcept { return tabIndex_; }
     void SetTabIndex(std::int32_t value);
 
-    // Kept and read back; they have no effect on this platform's layout (the
-    // window does not resize, so the locks never move a control).
-    bool AutoDeactivate() const noexcept { return autoDeactivate_; }
-    void SetAutoDeactivate(bool value) { autoDeactivate_ = value; }
-    bool LockLeft() const noexcept { return lockLeft_; }
-    void SetLockLeft(bool value) { lockLeft_ = value; }
-    bool LockTop() const noexcept { return lockTop_; }
-    void SetLockTop(bool value) { lockTop_ = value; }
-    bool LockRight() const noexcept { return lockRight_; }
-    void SetLockRight(bool value) { lockRight_ = value; }
-    bool LockBottom() const noexcept { return lockBottom_; }
-    void SetLockBottom(bool value) { lockBottom_ = value; }
-    std::int32_t TabPanelIndex() const noexcept { return tabPanelIndex_; }
-    void SetTabPanelIndex(std::int32_t value) { tabPanelIndex_ = value; }
-    const String& InitialParent() const noexcept { return initialParent_; }
-    void SetInitialParent(String value) { initialParent_ = std::move(value); }
-
     // For the window's Return and Escape keys.
     virtual bool IsDefaultButton() const { return false; }
     virtual bool IsCancelButton() const { return false; }
@@ -134,6 +117,9 @@ private:
     bool tabStop_ = true;
     std::int32_t tabIndex_ = 0;
 
+    // Properties only stored and read back: they have no effect on this
+    // platform's layout (the window does not resize, so the locks never move
+    // a control).
     bool autoDeactivate_ = true;
     bool lockLeft_ = false;
     bool lockTop_ = false;

@@ -12,10 +12,13 @@
 namespace fw {
 namespace {
 
-std::optional<std::string> TickStyleRule(std::int32_t value)
-{
-    return ChoiceProblem(value, 4, "0 none, 1 top or left, 2 bottom or right, 3 both");
-}
+constexpr ChoiceName kTickStyles[] = {
+    { Slider::NoTicks, "none" },
+    { Slider::TicksTopLeft, "top or left" },
+    { Slider::TicksBottomRight, "bottom or right" },
+    { Slider::TicksBoth, "both" },
+};
+constexpr ValueRule<std::int32_t> TickStyleRule = ChoiceRule<kTickStyles>;
 
 QSlider::TickPosition ToQtTickPosition(std::int32_t style)
 {

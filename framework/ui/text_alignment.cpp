@@ -1,15 +1,8 @@
 #include "ui/text_alignment.h"
 
-#include "runtime/property_checks.h"
-
 #include <cassert>
 
 namespace fw {
-
-std::optional<std::string> TextAlignmentRule(std::int32_t value)
-{
-    return ChoiceProblem(value, 4, "0 default, 1 left, 2 centre, 3 right");
-}
 
 Qt::Alignment HorizontalAlignment(std::int32_t value)
 {

@@ -1,17 +1,23 @@
 // The horizontal alignment that the label's TextAlign and the text
-// controls' Alignment hold: 0 the default (left), 1 left, 2 centre, 3 right.
+// controls' Alignment hold, one of kTextAlignments; the default is left.
 #pragma once
+
+#include "runtime/property_checks.h"
 
 #include <Qt>
 
 #include <cstdint>
-#include <optional>
-#include <string>
 
 namespace fw {
 
-// The rule of both properties: what makes a value no alignment.
-std::optional<std::string> TextAlignmentRule(std::int32_t value);
+inline constexpr ChoiceName kTextAlignments[] = {
+    { 0, "default" },
+    { 1, "left" },
+    { 2, "centre" },
+    { 3, "right" },
+};
+// The rule of both properties.
+inline constexpr ValueRule<std::int32_t> TextAlignmentRule = ChoiceRule<kTextAlignments>;
 
 // The Qt alignment of a checked value.
 Qt::Alignment HorizontalAlignment(std::int32_t value);

@@ -251,14 +251,13 @@ const ClassTable* TextEdit::__Lookup()
         AddMemberProperty(t, "TextColor", &E::TextColor, &E::SetTextColor);
         AddMemberProperty(t, "AcceptTabs", &E::AcceptTabs, &E::SetAcceptTabs);
         AddMemberProperty(t, "Border", &E::Border, &E::SetBorder);
-        AddMemberProperty(t, "LimitText", &E::LimitText, &E::SetLimitText);
-        AddMemberProperty(t, "Mask", &E::Mask, &E::SetMask);
-        AddMemberProperty(t, "Format", &E::Format, &E::SetFormat);
-        AddMemberProperty(t, "HideSelection", &E::HideSelection, &E::SetHideSelection);
-        AddMemberProperty(t, "UseFocusRing", &E::UseFocusRing, &E::SetUseFocusRing);
-        AddMemberProperty(t, "Styled", &E::Styled, &E::SetStyled);
-        AddMemberProperty(
-            t, "AutomaticallyCheckSpelling", &E::AutomaticallyCheckSpelling, &E::SetAutomaticallyCheckSpelling);
+        AddMemberProperty(t, "LimitText", &E::limitText_);
+        AddMemberProperty(t, "Mask", &E::mask_);
+        AddMemberProperty(t, "Format", &E::format_);
+        AddMemberProperty(t, "HideSelection", &E::hideSelection_);
+        AddMemberProperty(t, "UseFocusRing", &E::useFocusRing_);
+        AddMemberProperty(t, "Styled", &E::styled_);
+        AddMemberProperty(t, "AutomaticallyCheckSpelling", &E::checkSpelling_);
         TextStyle::RegisterProperties(t);
         DataBound::RegisterProperties(t);
         return t;

@@ -53,24 +53,6 @@ public:
     bool Border() const noexcept { return border_; }
     void SetBorder(bool value);
 
-    // Kept and read back. LimitText (0 for none) does not stop the user's
-    // typing; HideSelection does not hide it, so a selection made from code
-    // shows while another control has the focus.
-    std::int32_t LimitText() const noexcept { return limitText_; }
-    void SetLimitText(std::int32_t value) { limitText_ = value; }
-    const String& Mask() const noexcept { return mask_; }
-    void SetMask(String value) { mask_ = std::move(value); }
-    const String& Format() const noexcept { return format_; }
-    void SetFormat(String value) { format_ = std::move(value); }
-    bool HideSelection() const noexcept { return hideSelection_; }
-    void SetHideSelection(bool value) { hideSelection_ = value; }
-    bool UseFocusRing() const noexcept { return useFocusRing_; }
-    void SetUseFocusRing(bool value) { useFocusRing_ = value; }
-    bool Styled() const noexcept { return styled_; }
-    void SetStyled(bool value) { styled_ = value; }
-    bool AutomaticallyCheckSpelling() const noexcept { return checkSpelling_; }
-    void SetAutomaticallyCheckSpelling(bool value) { checkSpelling_ = value; }
-
     // Named by the label beside it (ui/label_links.h).
     bool TakesNameFromLabel() const override { return true; }
 
@@ -107,6 +89,9 @@ private:
     Color textColor_ { 0, 0, 0 };
     bool acceptTabs_ = false;
     bool border_ = true;
+    // Properties only stored and read back. LimitText (0 for none) does not
+    // stop the user's typing; HideSelection does not hide it, so a selection
+    // made from code shows while another control has the focus.
     std::int32_t limitText_ = 0;
     String mask_;
     String format_;

@@ -4,8 +4,11 @@
 #include "row_name.h"
 #include "runtime/class_table.h"
 #include "runtime/exception.h"
+#include "ui/check_box.h"
+#include "ui/label.h"
 #include "ui/menu_item.h"
 #include "ui/push_button.h"
+#include "ui/text_area.h"
 #include "ui/window.h"
 
 #include <gtest/gtest.h>
@@ -61,6 +64,12 @@ Ref<Object> NewMenuItem()
 
 Ref<Object> NewPushButton() { return RuntimeNewObject(PushButton::__Lookup()); }
 
+Ref<Object> NewCheckBox() { return RuntimeNewObject(CheckBox::__Lookup()); }
+
+Ref<Object> NewLabel() { return RuntimeNewObject(Label::__Lookup()); }
+
+Ref<Object> NewTextArea() { return RuntimeNewObject(TextArea::__Lookup()); }
+
 Ref<Object> NewException() { return RuntimeNewObject(RuntimeException::__Lookup()); }
 
 struct MemberPropertyCase {
@@ -105,6 +114,26 @@ INSTANTIATE_TEST_SUITE_P(Properties, MemberPropertyTest,
         MemberPropertyCase { "menuItemEnabled", &NewMenuItem, "Enabled", Value(false) },
         MemberPropertyCase { "controlName", &NewPushButton, "Name", Value(String("Generate")) },
         MemberPropertyCase { "controlIndex", &NewPushButton, "Index", Value(std::int32_t { 4 }) },
+        MemberPropertyCase { "rectControlAutoDeactivate", &NewPushButton, "AutoDeactivate", Value(false) },
+        MemberPropertyCase { "rectControlLockLeft", &NewPushButton, "LockLeft", Value(true) },
+        MemberPropertyCase { "rectControlLockTop", &NewPushButton, "LockTop", Value(true) },
+        MemberPropertyCase { "rectControlLockRight", &NewPushButton, "LockRight", Value(true) },
+        MemberPropertyCase { "rectControlLockBottom", &NewPushButton, "LockBottom", Value(true) },
+        MemberPropertyCase { "rectControlTabPanelIndex", &NewPushButton, "TabPanelIndex", Value(std::int32_t { 3 }) },
+        MemberPropertyCase { "rectControlInitialParent", &NewPushButton, "InitialParent", Value(String("Panel1")) },
+        MemberPropertyCase { "pushButtonCancel", &NewPushButton, "Cancel", Value(true) },
+        MemberPropertyCase { "pushButtonButtonStyle", &NewPushButton, "ButtonStyle", Value(std::int32_t { 2 }) },
+        MemberPropertyCase { "labelTransparent", &NewLabel, "Transparent", Value(true) },
+        MemberPropertyCase { "textEditLimitText", &NewTextArea, "LimitText", Value(std::int32_t { 12 }) },
+        MemberPropertyCase { "textEditMask", &NewTextArea, "Mask", Value(String("###")) },
+        MemberPropertyCase { "textEditFormat", &NewTextArea, "Format", Value(String("#.00")) },
+        MemberPropertyCase { "textEditHideSelection", &NewTextArea, "HideSelection", Value(false) },
+        MemberPropertyCase { "textEditUseFocusRing", &NewTextArea, "UseFocusRing", Value(false) },
+        MemberPropertyCase { "textEditStyled", &NewTextArea, "Styled", Value(false) },
+        MemberPropertyCase {
+            "textEditAutomaticallyCheckSpelling", &NewTextArea, "AutomaticallyCheckSpelling", Value(true) },
+        MemberPropertyCase { "dataBoundDataField", &NewCheckBox, "DataField", Value(String("Length")) },
+        MemberPropertyCase { "dataBoundDataSource", &NewLabel, "DataSource", Value(String("Settings")) },
         MemberPropertyCase { "exceptionMessage", &NewException, "Message", Value(String("went wrong")) }),
     RowName);
 

@@ -502,6 +502,45 @@ INSTANTIATE_TEST_SUITE_P(Controls, RefusedValueTest,
             test::Record().Int("LineStep", 7).Bool("Visible", false), "PageStep", -5 }),
     RowName);
 
+// A property that holds one of a few choices says, when it refuses a value,
+// which choices there are.
+struct RefusedChoiceCase {
+    const char* name;
+    Ref<RectControl> (*make)(Window& window);
+    const char* property;
+    std::int32_t refused;
+    const char* problem; // as the message ends
+    friend void PrintTo(const RefusedChoiceCase& row, std::ostream* os) { *os << row.name; }
+};
+
+class RefusedChoiceTest : public test::ControlsTest, public ::testing::WithParamInterface<RefusedChoiceCase> { };
+
+TEST_P(RefusedChoiceTest, NamesEveryChoiceThePropertyHolds)
+{
+    const RefusedChoiceCase& c = GetParam();
+    const Ref<RectControl> control = c.make(*window);
+
+    const std::string message
+        = RuntimeExceptionMessage([&] { _SetProperties(control, test::Record().Int(c.property, c.refused).Bytes()); });
+
+    const std::string ending = std::string(": ") + c.problem;
+    ASSERT_GE(message.size(), ending.size()) << message;
+    EXPECT_EQ(message.substr(message.size() - ending.size()), ending) << message;
+}
+
+INSTANTIATE_TEST_SUITE_P(Controls, RefusedChoiceTest,
+    ::testing::Values(RefusedChoiceCase { "CheckBox_State_3", &NewPlacedControl<CheckBox>, "State", 3,
+                          "3 is none of 0 unchecked, 1 checked, 2 indeterminate" },
+        RefusedChoiceCase { "CheckBox_State_minus1", &NewPlacedControl<CheckBox>, "State", -1,
+            "-1 is none of 0 unchecked, 1 checked, 2 indeterminate" },
+        RefusedChoiceCase { "Slider_TickStyle_4", &NewPlacedControl<Slider>, "TickStyle", 4,
+            "4 is none of 0 none, 1 top or left, 2 bottom or right, 3 both" },
+        RefusedChoiceCase { "Label_TextAlign_minus2", &NewPlacedControl<Label>, "TextAlign", -2,
+            "-2 is none of 0 default, 1 left, 2 centre, 3 right" },
+        RefusedChoiceCase { "TextArea_Alignment_4", &NewPlacedControl<TextArea>, "Alignment", 4,
+            "4 is none of 0 default, 1 left, 2 centre, 3 right" }),
+    RowName);
+
 // A window refuses a negative size or size limit the same way.
 struct WindowRefusedValueCase {
     const char* name;
