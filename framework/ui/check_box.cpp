@@ -67,8 +67,10 @@ void CheckBox::SetState(std::int32_t value)
 QWidget* CheckBox::CreateWidget(QWidget* parent)
 {
     auto* box = new QCheckBox(parent);
-    // clicked comes after the box has toggled, and only from the user.
-    QObject::connect(box, &QCheckBox::clicked, box, [this] { TakeUserClick(); });
+    // Every change of state that gets past ApplyState's signal blocker is the
+    // user's: a click or Space (the box already shows the new state), or an
+    // assistive technology's Toggle, which sets the state without a click.
+    QObject::connect(box, &QCheckBox::stateChanged, box, [this] { TakeUserChange(); });
     return box;
 }
 
@@ -93,7 +95,7 @@ void CheckBox::ApplyState()
     box->setCheckState(ToQtCheckState(state_));
 }
 
-void CheckBox::TakeUserClick()
+void CheckBox::TakeUserChange()
 {
     state_ = FromQtCheckState(Box()->checkState());
     ApplyState();

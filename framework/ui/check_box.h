@@ -1,5 +1,6 @@
-// A check box: the user's click toggles it and then raises Action, so the
-// handler reads the new state. State can also be indeterminate, from code.
+// A check box: the user's click (or a screen reader's Toggle) changes it and
+// then raises Action, so the handler reads the new state. State can also be
+// indeterminate, from code.
 #pragma once
 
 #include "ui/data_bound.h"
@@ -48,7 +49,7 @@ protected:
 private:
     QCheckBox* Box() const;
     void ApplyState();
-    void TakeUserClick();
+    void TakeUserChange();
 
     String caption_;
     std::int32_t state_ = Unchecked;

@@ -10,43 +10,17 @@ import os
 import sys
 import time
 
-# A D-Bus session of its own (at-spi2-core's bus launcher is started on it
-# by D-Bus activation), ended with this script.
-if "PWGEN_PRIVATE_DBUS" not in os.environ:
-    os.environ["PWGEN_PRIVATE_DBUS"] = "1"
-    os.execvp("dbus-run-session", ["dbus-run-session", "--", sys.executable] + sys.argv)
-
-import gi  # noqa: E402
-gi.require_version("Atspi", "2.0")
-from gi.repository import Atspi  # noqa: E402
-
-from desktop_session import DesktopSession, fail, wait_until  # noqa: E402
+from accessibility import Atspi, bus_environment, find
+from desktop_session import DesktopSession, fail, wait_until
 
 CONTENT_HEIGHT = 209
 SLIDER = (20, 117, 444, 27)
 
 
-def find(pid, role):
-    """The program's first accessible of `role` in the AT-SPI tree, or None."""
-    desktop = Atspi.get_desktop(0)
-    for index in range(desktop.get_child_count()):
-        app = desktop.get_child_at_index(index)
-        if app is None or app.get_process_id() != pid:
-            continue
-        pending = [app]
-        while pending:
-            node = pending.pop()
-            if node.get_role() == role:
-                return node
-            pending.extend(node.get_child_at_index(i) for i in range(node.get_child_count()))
-    return None
-
-
 def main(program, artifacts):
     with DesktopSession(program, artifacts) as session:
         os.environ["DISPLAY"] = session.display
-        app = session.start_program(DBUS_SESSION_BUS_ADDRESS=os.environ["DBUS_SESSION_BUS_ADDRESS"],
-                                    QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
+        app = session.start_program(**bus_environment())
         window = app.wait_for_window()
         slider = wait_until(lambda: find(app.process.pid, Atspi.Role.SLIDER), 15)
         label = find(app.process.pid, Atspi.Role.LABEL)

@@ -1,6 +1,8 @@
 // The user's actions on the push button, the check box and the slider raise
 // their events once, with the control already showing the result; values
-// set from code raise nothing.
+// set from code raise nothing. Actions through an assistive technology (a
+// screen reader's Toggle, a new value) go through Qt's accessibility
+// interfaces, not clicks, and count the same.
 #include "control_fixture.h"
 #include "row_name.h"
 
@@ -8,6 +10,9 @@
 #include "ui/push_button.h"
 #include "ui/slider.h"
 
+#include <QAccessible>
+#include <QAccessibleActionInterface>
+#include <QAccessibleValueInterface>
 #include <QCheckBox>
 #include <QPushButton>
 #include <QSlider>
@@ -98,6 +103,39 @@ INSTANTIATE_TEST_SUITE_P(Clicks, CheckBoxClickTest,
             { CheckBox::Checked, CheckBox::Unchecked, CheckBox::Checked } }),
     RowName);
 
+QAccessibleInterface& AccessibleOf(QWidget& widget)
+{
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(&widget);
+    if (!accessible)
+        throw std::logic_error("the widget has no accessible interface");
+    return *accessible;
+}
+
+class CheckBoxToggleTest : public CheckBoxClickTest { };
+
+// AT-SPI's Toggle: QAbstractButton::toggle, with no click.
+TEST_P(CheckBoxToggleTest, EachAssistiveToggleChangesTheBoxThenRaisesActionOnce)
+{
+    const CheckClickCase& c = GetParam();
+    const Ref<CheckBox> box = NewControl<CheckBox>(*window, Record().Str("Caption", "Use CAPS").Int("State", c.start));
+    const Ref<Recorder> recorder = Attach<CheckBox, CheckBox::ActionEvent>(box, &ReadCheckBox);
+    QAccessibleActionInterface* actions = AccessibleOf(WidgetOf<QCheckBox>(*box)).actionInterface();
+    ASSERT_NE(actions, nullptr);
+    ASSERT_TRUE(actions->actionNames().contains(QAccessibleActionInterface::toggleAction()));
+
+    for (std::size_t i = 0; i < c.afterEachClick.size(); ++i)
+        actions->doAction(QAccessibleActionInterface::toggleAction());
+    EXPECT_EQ(recorder->seen, c.afterEachClick);
+}
+
+INSTANTIATE_TEST_SUITE_P(Toggles, CheckBoxToggleTest,
+    ::testing::Values(
+        CheckClickCase { "fromUnchecked", CheckBox::Unchecked, { CheckBox::Checked, CheckBox::Unchecked } },
+        CheckClickCase { "fromChecked", CheckBox::Checked, { CheckBox::Unchecked, CheckBox::Checked } },
+        // Toggle takes an indeterminate box, which reads as checked, to unchecked.
+        CheckClickCase { "fromIndeterminate", CheckBox::Indeterminate, { CheckBox::Unchecked, CheckBox::Checked } }),
+    RowName);
+
 Record PassSize(bool liveScroll)
 {
     return Record()
@@ -169,6 +207,19 @@ TEST_P(SliderDragTest, ReportsEveryMoveOnlyWhenLive)
 INSTANTIATE_TEST_SUITE_P(Drags, SliderDragTest,
     ::testing::Values(SliderDragCase { "live", true, { 40, 60, 80 } }, SliderDragCase { "onRelease", false, { 80 } }),
     RowName);
+
+TEST_F(ControlsTest, ANewSliderValueFromAnAssistiveTechnologyRaisesValueChangedOnce)
+{
+    const Ref<Slider> slider = NewControl<Slider>(*window, PassSize(true));
+    const Ref<Recorder> recorder = Attach<Slider, Slider::ValueChangedEvent>(slider, &ReadSlider);
+    QAccessibleValueInterface* value = AccessibleOf(WidgetOf<QSlider>(*slider)).valueInterface();
+    ASSERT_NE(value, nullptr);
+
+    value->setCurrentValue(100);
+
+    EXPECT_EQ(recorder->seen, std::vector<std::int32_t> { 100 });
+    EXPECT_EQ(slider->Value(), 100);
+}
 
 TEST_F(ControlsTest, SliderValuesFromCodeStayInTheRangeAndRaiseNothing)
 {
