@@ -118,7 +118,7 @@ TEST_P(CheckBoxToggleTest, EachAssistiveToggleChangesTheBoxThenRaisesActionOnce)
 {
     const CheckClickCase& c = GetParam();
     const Ref<CheckBox> box = NewControl<CheckBox>(*window, Record().Str("Caption", "Use CAPS").Int("State", c.start));
-    const Ref<Recorder> recorder = Attach<CheckBox, CheckBox::ActionEvent>(box, &ReadCheckBox);
+    const Ref<Recorder> recorder = Attach<CheckBox, IndexOf(CheckBox::Event::Action)>(box, &ReadCheckBox);
     QAccessibleActionInterface* actions = AccessibleOf(WidgetOf<QCheckBox>(*box)).actionInterface();
     ASSERT_NE(actions, nullptr);
     ASSERT_TRUE(actions->actionNames().contains(QAccessibleActionInterface::toggleAction()));
@@ -211,7 +211,7 @@ INSTANTIATE_TEST_SUITE_P(Drags, SliderDragTest,
 TEST_F(ControlsTest, ANewSliderValueFromAnAssistiveTechnologyRaisesValueChangedOnce)
 {
     const Ref<Slider> slider = NewControl<Slider>(*window, PassSize(true));
-    const Ref<Recorder> recorder = Attach<Slider, Slider::ValueChangedEvent>(slider, &ReadSlider);
+    const Ref<Recorder> recorder = Attach<Slider, IndexOf(Slider::Event::ValueChanged)>(slider, &ReadSlider);
     QAccessibleValueInterface* value = AccessibleOf(WidgetOf<QSlider>(*slider)).valueInterface();
     ASSERT_NE(value, nullptr);
 
