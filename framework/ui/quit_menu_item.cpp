@@ -21,7 +21,7 @@ const ClassTable* QuitMenuItem::__Lookup()
         ClassTable* t = NewClass<QuitMenuItem>(MenuItem::__Lookup(), "QuitMenuItem");
         MethodTable* m = t->methods;
         m->Append(MakeEntry("Event_Action", "() as Boolean", &QuitMenuItem::Event_Action));
-        t->BindEvent("Action", m->Find("Event_Action")->thunk);
+        t->BindEvent("Action", t->RequireMethod("Event_Action").thunk);
         return t;
     }();
     return table;
