@@ -27,7 +27,7 @@ void App::__ctblinit()
         Method("Constructor", &App::Constructor),
     };
     AddOwnMethods(*appClass, own);
-    appClass->BindEvent("Open", appClass->methods->Find("Event_Open")->thunk);
+    appClass->BindEvent("Open", appClass->RequireMethod("Event_Open").thunk);
 }
 
 const ClassTable* App::__Lookup()

@@ -59,10 +59,9 @@ void Window1::__ctblinit()
     assert(own.size() == OwnMethodCount);
     AddOwnMethods(*window1Class, own);
 
-    const MethodTable& methods = *window1Class->methods;
-    window1Class->BindEvent("Layout", methods.Find("Layout")->thunk);
-    window1Class->BindEvent("CreateControls", methods.Find("CreateControls")->thunk);
-    window1Class->BindEvent("Close", methods.Find("Event_Close")->thunk);
+    window1Class->BindEvent("Layout", window1Class->RequireMethod("Layout").thunk);
+    window1Class->BindEvent("CreateControls", window1Class->RequireMethod("CreateControls").thunk);
+    window1Class->BindEvent("Close", window1Class->RequireMethod("Event_Close").thunk);
     window1Class->attributes = PublicScope();
 }
 

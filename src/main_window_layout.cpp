@@ -5,8 +5,6 @@
 #include "menu_bar.h"
 #include "property_record.h"
 
-#include <cassert>
-
 namespace pwgen {
 namespace {
 
@@ -24,16 +22,23 @@ template <class K> void CreateAndRegister(Window& window, const String& name)
     window._AddControl(name, control);
 }
 
+// The class the window was made from, whose method table holds its handlers.
+const ClassTable& WindowClass(const Window& window)
+{
+    if (!window.Class())
+        RaiseRuntimeException("Window1: the window was made without a class table to take its handlers from");
+    return *window.Class();
+}
+
 // The handler is taken from the window's method table as it stands now and
 // bound to the window; the control calls it with itself.
 template <class K, int EventIndex>
 void AttachHandler(Window& window, const String& name, const char* handler, const char* signature)
 {
     Ref<K> control = Fetch<K>(window, name);
-    const MethodEntry* entry = window.Class()->methods->Find(handler);
-    assert(entry && "the window's class declares every handler it attaches");
+    const MethodEntry& entry = WindowClass(window).RequireMethod(handler);
     Ref<Delegate> delegate
-        = RuntimeCreateDelegate(&invokers::ControlHandler<K>, entry->thunk, RefTo<Object>(window), signature, 1);
+        = RuntimeCreateDelegate(&invokers::ControlHandler<K>, entry.thunk, RefTo<Object>(window), signature, 1);
     RuntimeAddEventHandler(control, EventIndex, &ControlEventStub<EventIndex>, std::move(delegate));
 }
 

@@ -117,6 +117,14 @@ const PropertyDescriptor* ClassTable::FindProperty(std::string_view propertyName
     return nullptr;
 }
 
+const MethodEntry& ClassTable::RequireMethod(std::string_view methodName) const
+{
+    const MethodEntry* entry = methods ? methods->Find(methodName) : nullptr;
+    if (!entry)
+        RaiseRuntimeException(String(name + " has no method " + std::string(methodName) + " in its method table"));
+    return *entry;
+}
+
 bool ClassTable::IsA(const ClassTable* other) const noexcept
 {
     for (const ClassTable* table = this; table; table = table->parent) {
@@ -205,13 +213,6 @@ void detail::RaiseClassMismatch(const Object& object, const ClassTable* table)
 {
     RaiseRuntimeException(String("an object of class " + (object.Class() ? object.Class()->name : std::string("?"))
         + " is not the C++ class that class " + table->name + " stands for"));
-}
-
-Ref<Object> RuntimeCheckCastObject(const Ref<Object>& object, const ClassTable* table)
-{
-    if (object && !RuntimeObjectIsa(object.get(), table))
-        detail::RaiseIllegalCast(*object, table);
-    return object;
 }
 
 } // namespace fw

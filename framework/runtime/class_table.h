@@ -110,6 +110,12 @@ public:
     // The property of that name, letter case ignored, here or in a base.
     const PropertyDescriptor* FindProperty(std::string_view propertyName) const;
 
+    // The method-table entry of that name (the first one, for overloads), for
+    // code that takes an entry out of the table to bind or call it. Raises a
+    // RuntimeException naming the class and the entry when there is none, in
+    // every build: the caller would otherwise call through a null entry.
+    const MethodEntry& RequireMethod(std::string_view methodName) const;
+
     bool IsA(const ClassTable* other) const noexcept;
 };
 
@@ -172,7 +178,6 @@ namespace detail {
 
 // Nil stays nil; an object of the class (or a subclass) comes back as T; any
 // other object raises IllegalCastException.
-Ref<Object> RuntimeCheckCastObject(const Ref<Object>& object, const ClassTable* table);
 template <class T> Ref<T> RuntimeCheckCast(const Ref<Object>& object, const ClassTable* table)
 {
     Object* const raw = object.get();

@@ -4,12 +4,11 @@
 
 namespace fw {
 
-Delegate::Delegate(Invoker invoker, std::any routine, Ref<Object> target, String signature, std::int32_t flags)
+Delegate::Delegate(Invoker invoker, std::any routine, Ref<Object> target, String signature)
     : invoker_(invoker)
     , routine_(std::move(routine))
     , target_(std::move(target))
     , signature_(std::move(signature))
-    , flags_(flags)
 { }
 
 const ClassTable* Delegate::__Lookup()
@@ -18,13 +17,15 @@ const ClassTable* Delegate::__Lookup()
     return table;
 }
 
+// The flags are the program's to pass; no delegate behaves differently by
+// them, so none is kept.
 Ref<Delegate> RuntimeCreateDelegate(
-    Delegate::Invoker invoker, std::any routine, Ref<Object> target, String signature, std::int32_t flags)
+    Delegate::Invoker invoker, std::any routine, Ref<Object> target, String signature, std::int32_t /*flags*/)
 {
     TraceCall("RuntimeCreateDelegate", signature.Bytes());
     if (!invoker)
         RaiseNilObjectException("RuntimeCreateDelegate: the invoker is nil");
-    return MakeRef<Delegate>(invoker, std::move(routine), std::move(target), std::move(signature), flags);
+    return MakeRef<Delegate>(invoker, std::move(routine), std::move(target), std::move(signature));
 }
 
 namespace invokers {

@@ -18,12 +18,10 @@ public:
     // Calls the delegate's routine with the arguments and gives its result.
     using Invoker = Value (*)(const Delegate& delegate, std::span<const Value> arguments);
 
-    Delegate(Invoker invoker, std::any routine, Ref<Object> target, String signature, std::int32_t flags);
+    Delegate(Invoker invoker, std::any routine, Ref<Object> target, String signature);
 
-    Invoker GetInvoker() const noexcept { return invoker_; }
     const Ref<Object>& Target() const noexcept { return target_; }
     const String& Signature() const noexcept { return signature_; }
-    std::int32_t Flags() const noexcept { return flags_; }
 
     // The routine as the type it was made with; a different type raises a
     // RuntimeException.
@@ -47,7 +45,6 @@ private:
     std::any routine_;
     Ref<Object> target_;
     String signature_;
-    std::int32_t flags_;
 };
 
 Ref<Delegate> RuntimeCreateDelegate(

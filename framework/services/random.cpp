@@ -44,7 +44,12 @@ std::int32_t Random::InRange(std::int32_t min, std::int32_t max)
     const std::int64_t values = static_cast<std::int64_t>(max) - min + 1;
     const auto span = static_cast<std::uint32_t>(values);
     const std::uint32_t offset = currentSource(span);
-    assert((span == 0 || offset < span) && "the random source drew past its bound");
+    // A draw past the bound would give a number outside min..max, which a
+    // caller may use as an index: checked in every build.
+    if (span != 0 && offset >= span) {
+        RaiseRuntimeException(String("Random.InRange: the random source drew " + std::to_string(offset)
+            + ", past its bound " + std::to_string(span)));
+    }
     return static_cast<std::int32_t>(min + static_cast<std::int64_t>(offset));
 }
 

@@ -60,7 +60,9 @@ void Application::SetMenuBar(Ref<fw::MenuBar> bar)
 
 void Application::RaiseEvent(Event event)
 {
-    assert(Class());
+    if (!Class())
+        RaiseRuntimeException(
+            "Application: the application object was made without a class table to raise its events from");
     const Thunk* handler = Class()->EventHandler(IndexOf(event));
     if (!handler)
         return;

@@ -21,7 +21,7 @@ const ClassTable* QuitMenuItem::__Lookup()
         ClassTable* t = NewClass<QuitMenuItem>(MenuItem::__Lookup(), "QuitMenuItem");
         const MethodRow rows[] = { Method("Event_Action", &QuitMenuItem::Event_Action) };
         AddFrameworkMethods(*t, rows);
-        t->BindEvent("Action", t->methods->Find("Event_Action")->thunk);
+        t->BindEvent("Action", t->RequireMethod("Event_Action").thunk);
         return t;
     }();
     return table;

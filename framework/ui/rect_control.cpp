@@ -37,7 +37,8 @@ void RectControl::Constructor()
     if (widget_)
         RaiseRuntimeException(String(ControlClassName(*this) + ".Constructor: the control is constructed already"));
     widget_ = CreateWidget(window->ContentWidget());
-    assert(widget_);
+    if (!widget_)
+        RaiseRuntimeException(String(ControlClassName(*this) + ".Constructor: the control made no widget"));
     naturalFocusPolicy_ = widget_->focusPolicy();
     ApplyGeometry();
     widget_->setEnabled(enabled_);

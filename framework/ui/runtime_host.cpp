@@ -28,7 +28,6 @@ struct RunTimeState {
     std::unique_ptr<QApplication> ownApplication;
     ExceptionHelper exceptionHelper = nullptr;
     Ref<Object> pendingException;
-    std::vector<Ptr> pluginEntryPoints;
     std::int32_t quitCode = 0;
     bool quitRequested = false;
     bool loopRunning = false;
@@ -99,7 +98,8 @@ void RuntimeAllocatePluginEntrypointsTable(std::int32_t entryCount)
     TraceCall("RuntimeAllocatePluginEntrypointsTable", [&] { return std::to_string(entryCount); });
     if (entryCount < 0)
         RaiseRuntimeException(String("a plug-in table cannot have " + std::to_string(entryCount) + " entries"));
-    State().pluginEntryPoints.assign(static_cast<std::size_t>(entryCount), nullptr);
+    // The program loads no plug-ins: nothing is ever looked up in the table,
+    // so none is kept.
 }
 
 void RuntimeSetExceptionHelper(ExceptionHelper helper)
@@ -167,7 +167,6 @@ std::int32_t RuntimeExit()
     state.exceptionHelper = nullptr;
     const bool failed = state.failureReported || state.pendingException;
     state.pendingException.reset();
-    state.pluginEntryPoints.clear();
     state.ownApplication.reset();
     return failed ? 1 : state.quitCode;
 }
