@@ -44,7 +44,7 @@ TEST_F(HandlerLookupTest, AMissingHandlerStopsTheLayoutNamingTheClassAndTheHandl
     // The box whose handler is missing was made, but nothing was bound to it.
     const Ref<fw::Object> box = window->_ControlByName("UseSymbols");
     ASSERT_TRUE(box);
-    EXPECT_FALSE(static_cast<fw::Control&>(*box).EventDelegate(fw::CheckBox::ActionEvent));
+    EXPECT_FALSE(static_cast<fw::Control&>(*box).EventDelegate(fw::IndexOf(fw::CheckBox::Event::Action)));
     window->ReleaseControls();
 }
 
