@@ -2,10 +2,10 @@
 // state that connects program code with the loop (the exception helper, a
 // failure waiting to be raised, the exit status).
 #include "ui/runtime_host.h"
-#include "services/core_dumps.h"
 #include "runtime/exception.h"
 #include "runtime/no_destructor.h"
 #include "runtime/trace.h"
+#include "services/core_dumps.h"
 #include "services/standard_streams.h"
 #include "services/system.h"
 #include "ui/application.h"
