@@ -1,5 +1,7 @@
 #include "ui/xcb_selection_guard.h"
 
+#include "runtime/no_destructor.h"
+
 #include <QAbstractNativeEventFilter>
 #include <QByteArray>
 #include <QCoreApplication>
@@ -105,9 +107,9 @@ void InstallXcbSelectionGuard()
         return;
     // Never destroyed: Qt may still pass it events while the application
     // object goes, and a filter's destructor reaches for the event dispatcher.
-    static auto* guard = new XcbSelectionGuard;
+    static NoDestructor<XcbSelectionGuard> guard;
     guard->Watch(connection, reply->atom);
-    QCoreApplication::instance()->installNativeEventFilter(guard);
+    QCoreApplication::instance()->installNativeEventFilter(&*guard);
 }
 
 } // namespace fw
