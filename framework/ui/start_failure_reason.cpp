@@ -68,6 +68,20 @@ bool HasWaylandPlugin(const QString& fatalText)
     return false;
 }
 
+// Qt was asked for its Wayland plugin by name (QT_QPA_PLATFORM=wayland) and
+// has none: its loader says it could not find it.
+bool AskedForMissingWaylandPlugin(const StartFailure& failure)
+{
+    if (HasWaylandPlugin(failure.fatalText))
+        return false;
+    const QLatin1StringView notFound("Could not find the Qt platform plugin \"wayland");
+    for (const HeldMessage& message : failure.heldMessages) {
+        if (message.text.contains(notFound))
+            return true;
+    }
+    return failure.fatalText.contains(notFound);
+}
+
 // Qt's reason in one line: what the platform plugins said, then the last line
 // of its fatal message. For a missing plugin that line lists the plugins
 // there are; the paragraph before it only suggests reinstalling.
@@ -105,7 +119,11 @@ QByteArray StartFailureReason(const StartFailure& failure)
 {
     if (const std::optional<QString> display = DisplayNotConnected(failure.heldMessages))
         return DisplayReason(*display, failure);
-    return "cannot start the user interface: " + QtReason(failure.heldMessages, failure.fatalText).toLocal8Bit();
+    QByteArray reason
+        = "cannot start the user interface: " + QtReason(failure.heldMessages, failure.fatalText).toLocal8Bit();
+    if (AskedForMissingWaylandPlugin(failure))
+        reason += " Qt's Wayland platform plugin comes with the package qt6-wayland.";
+    return reason;
 }
 
 QString Sentence(const QString& text)

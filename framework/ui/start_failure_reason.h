@@ -31,7 +31,8 @@ struct StartFailure {
 // connection (a missing or wrong authorization cookie names XAUTHORITY); the
 // missing Wayland plugin when a compositor runs but Qt has no plugin for
 // it; otherwise a request for a running display. Any other failure gives
-// Qt's own reason.
+// Qt's own reason, and names the package of the Wayland plugin when that
+// plugin was asked for by name and is not there.
 QByteArray StartFailureReason(const StartFailure& failure);
 
 // `text` as one sentence of a report, without its full stop: the report adds

@@ -1,7 +1,8 @@
 #!/usr/bin/python3
 """A Wayland session with no X server: where a compositor runs but Qt's
 Wayland platform plugin is not installed, the one line says that the plugin
-is missing and names its package; where no compositor runs, it asks for a
+is missing and names its package, also when the plugin is asked for by
+name (QT_QPA_PLATFORM=wayland); where no compositor runs, it asks for a
 running display as before, with the plugin there or not.
 
 The plugin may be installed here, so the program runs in a private mount
@@ -17,6 +18,7 @@ from desktop_session import DesktopSession, end_process, fail, wait_until
 
 SKIPPED = 77
 MISSING_PLUGIN = ("a Wayland compositor is running", "qt6-wayland")
+ASKED_FOR_MISSING_PLUGIN = ('Could not find the Qt platform plugin "wayland"', "qt6-wayland")
 ASK_FOR_DISPLAY = ("cannot open a display (is DISPLAY or WAYLAND_DISPLAY set to a running one?)",)
 SOCKET = "wayland-0"  # libwayland's name when WAYLAND_DISPLAY is unset
 
@@ -64,14 +66,15 @@ def main(program, artifacts):
         without_compositor = os.path.join(desktop.scratch, "empty-runtime")
         os.mkdir(without_compositor, 0o700)
         socket_path = os.path.join(with_compositor, SOCKET)
-        # (name, argv prefix, XDG_RUNTIME_DIR, WAYLAND_DISPLAY, what the line says)
+        # (name, argv prefix, XDG_RUNTIME_DIR, WAYLAND_DISPLAY, QT_QPA_PLATFORM, what the line says)
         cases = [
-            ("compositor-by-name-no-plugin", hidden, with_compositor, SOCKET, MISSING_PLUGIN),
-            ("compositor-by-path-no-plugin", hidden, without_compositor, socket_path, MISSING_PLUGIN),
-            ("compositor-by-default-no-plugin", hidden, with_compositor, None, MISSING_PLUGIN),
-            ("no-compositor-no-plugin", hidden, without_compositor, SOCKET, ASK_FOR_DISPLAY),
-            ("no-compositor-plugin-as-installed", (), without_compositor, SOCKET, ASK_FOR_DISPLAY),
-            ("nothing-at-all", (), without_compositor, None, ASK_FOR_DISPLAY),
+            ("compositor-by-name-no-plugin", hidden, with_compositor, SOCKET, None, MISSING_PLUGIN),
+            ("compositor-by-path-no-plugin", hidden, without_compositor, socket_path, None, MISSING_PLUGIN),
+            ("compositor-by-default-no-plugin", hidden, with_compositor, None, None, MISSING_PLUGIN),
+            ("wayland-asked-for-no-plugin", hidden, with_compositor, SOCKET, "wayland", ASKED_FOR_MISSING_PLUGIN),
+            ("no-compositor-no-plugin", hidden, without_compositor, SOCKET, None, ASK_FOR_DISPLAY),
+            ("no-compositor-plugin-as-installed", (), without_compositor, SOCKET, None, ASK_FOR_DISPLAY),
+            ("nothing-at-all", (), without_compositor, None, None, ASK_FOR_DISPLAY),
         ]
         weston = start_weston(with_compositor, os.path.join(desktop.artifacts, "weston.log"))
         try:
@@ -82,8 +85,8 @@ def main(program, artifacts):
             if "Available platform plugins are: xcb." not in app.stderr():
                 fail("more than the X11 plugin in sight in the namespace:\n%s" % app.stderr())
 
-            for name, prefix, runtime_dir, wayland_display, expected in cases:
-                app = desktop.start_program(name=name, argv_prefix=prefix, DISPLAY=None, QT_QPA_PLATFORM=None,
+            for name, prefix, runtime_dir, wayland_display, platform, expected in cases:
+                app = desktop.start_program(name=name, argv_prefix=prefix, DISPLAY=None, QT_QPA_PLATFORM=platform,
                                             XDG_RUNTIME_DIR=runtime_dir, WAYLAND_DISPLAY=wayland_display)
                 status = app.wait_for_exit()
                 lines = app.stderr().splitlines()
