@@ -7,7 +7,9 @@
 #
 # start records DISPLAY and the two process ids in <artifacts-dir>/display.env
 # and leaves the processes running; stop ends those two, after checking that
-# the ids still name them.
+# the ids still name them. A start first ends the display that an earlier
+# start recorded: under `ctest --repeat` the setup runs once per repeat and
+# the cleanup's later runs find nothing left to end.
 set -euo pipefail
 
 if [[ $# -ne 2 || ( "$1" != start && "$1" != stop ) ]]; then
@@ -36,8 +38,17 @@ process_gone() {
     [[ "${stat##*) }" == Z* ]]
 }
 
-if [[ "$1" == start ]]; then
+# Ends the recorded display, if any, and forgets it.
+end_recorded_display() {
+    [[ -f "$record" ]] || return 0
+    read_display_record "$record"
+    end_process "$shared_wm_pid" openbox
+    end_process "$shared_xvfb_pid" Xvfb
     rm -f "$record"
+}
+
+if [[ "$1" == start ]]; then
+    end_recorded_display
     if ! start_private_display; then
         cat "$scratch/failure" >&2
         end_process "$wm_pid" openbox
@@ -48,9 +59,5 @@ if [[ "$1" == start ]]; then
     mv "$record.new" "$record"
     echo "shared display $DISPLAY (Xvfb $xvfb_pid, openbox $wm_pid)"
 else
-    [[ -f "$record" ]] || exit 0
-    read_display_record "$record"
-    end_process "$shared_wm_pid" openbox
-    end_process "$shared_xvfb_pid" Xvfb
-    rm -f "$record"
+    end_recorded_display
 fi
