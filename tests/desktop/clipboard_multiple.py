@@ -32,9 +32,8 @@ from Xlib import X, Xatom  # noqa: E402
 from Xlib import display as xdisplay  # noqa: E402
 from Xlib.protocol import event as xevent  # noqa: E402
 
-# The window's content area below the menu bar, and the button in it
-# (x, y, w, h), as in tests/e2e/run_e2e.sh.
-CONTENT_H = 209
+# The text area and the button in the content area below the menu bar
+# (x, y, w, h), as the end-to-end scenarios place them.
 TEXT_AREA = (20, 20, 444, 89)
 BUTTON = (20, 149, 560, 47)
 PASSWORD_RE = re.compile(r"^[a-zA-Z0-9!#$%&/()=?*+:;,.-]{32}$")
@@ -150,11 +149,7 @@ class Requestor:
 
 def click_centre(desktop, window, control):
     """Clicks the centre of a control (x, y, w, h) of the content area."""
-    geometry = desktop.run(["xdotool", "getwindowgeometry", "--shell", str(window)])
-    height = int(re.search(r"^HEIGHT=(\d+)$", geometry, re.M).group(1))
-    x = control[0] + control[2] // 2
-    y = height - CONTENT_H + control[1] + control[3] // 2
-    desktop.run(["xdotool", "mousemove", "--window", str(window), "--sync", str(x), str(y), "click", "1"])
+    desktop.click_content(window, control[0] + control[2] // 2, control[1] + control[3] // 2)
 
 
 def select_text_area(desktop, window):

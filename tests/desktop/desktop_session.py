@@ -78,7 +78,7 @@ class Program:
     def running(self):
         return self.process.poll() is None
 
-    def wait_for_window(self, timeout=15.0):
+    def wait_for_window(self, timeout=30.0):
         """The id of the program's visible top-level window titled TITLE;
         fails if the program ends or no such window shows in time."""
         def found():
@@ -276,10 +276,15 @@ class DesktopSession:
         return result.stdout.decode(errors="replace")
 
     def find_window(self, title, pid):
-        """The first visible window of process `pid` named `title`, or None."""
-        result = subprocess.run(
-            ["xdotool", "search", "--all", "--onlyvisible", "--pid", str(pid), "--name", "^%s$" % title],
-            env=self.environment(), capture_output=True, timeout=10)
+        """The first visible window of process `pid` named `title`, or None,
+        also when the search did not answer in time (on a loaded machine it
+        may stall; the caller polls again)."""
+        try:
+            result = subprocess.run(
+                ["xdotool", "search", "--all", "--onlyvisible", "--pid", str(pid), "--name", "^%s$" % title],
+                env=self.environment(), capture_output=True, timeout=10)
+        except subprocess.TimeoutExpired:
+            return None
         ids = result.stdout.split()
         return int(ids[0]) if ids else None
 
