@@ -195,10 +195,17 @@ class DesktopSession:
         self._processes.append(wm)
 
         def running():
-            out = self.run(["xprop", "-root", "_NET_SUPPORTING_WM_CHECK"], check=False)
+            if wm.poll() is not None:
+                fail("the window manager ended with status %s (see %s)" % (wm.returncode, log.name))
+            try:
+                out = self.run(["xprop", "-root", "_NET_SUPPORTING_WM_CHECK"], check=False)
+            except subprocess.TimeoutExpired:
+                return False  # a loaded machine: ask again
             return "window id" in out
-        if not wait_until(running, 10):
-            fail("the window manager did not come up")
+        # Generous: under the sanitizers and a full parallel suite a start
+        # can take many seconds.
+        if not wait_until(running, 30):
+            fail("the window manager did not come up within 30 s")
 
     def start_weston(self):
         """Starts weston as a client of this X server (its x11 backend, one
