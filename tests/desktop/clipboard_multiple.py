@@ -27,15 +27,11 @@ import time
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
-from desktop_session import DesktopSession, fail, wait_until  # noqa: E402
+from desktop_session import BUTTON, TEXT_AREA, DesktopSession, centre, fail, wait_until  # noqa: E402
 from Xlib import X, Xatom  # noqa: E402
 from Xlib import display as xdisplay  # noqa: E402
 from Xlib.protocol import event as xevent  # noqa: E402
 
-# The text area and the button in the content area below the menu bar
-# (x, y, w, h), as the end-to-end scenarios place them.
-TEXT_AREA = (20, 20, 444, 89)
-BUTTON = (20, 149, 560, 47)
 PASSWORD_RE = re.compile(r"^[a-zA-Z0-9!#$%&/()=?*+:;,.-]{32}$")
 
 # The most pairs one MULTIPLE request may name (framework/ui/xcb_selection_guard.h).
@@ -149,7 +145,7 @@ class Requestor:
 
 def click_centre(desktop, window, control):
     """Clicks the centre of a control (x, y, w, h) of the content area."""
-    desktop.click_content(window, control[0] + control[2] // 2, control[1] + control[3] // 2)
+    desktop.click_content(window, *centre(control))
 
 
 def select_text_area(desktop, window):

@@ -10,11 +10,8 @@ import subprocess
 import sys
 import time
 
-from desktop_session import DesktopSession, fail, wait_until
+from desktop_session import BUTTON, CONTENT_HEIGHT, USE_CAPS, DesktopSession, centre, fail, wait_until
 
-CONTENT_HEIGHT = 209
-BUTTON = (20, 149, 560, 47)   # the button's place in the content area
-USE_CAPS = (480, 21, 126, 24)
 MARKER = "no password yet"
 
 
@@ -26,9 +23,7 @@ class Window:
         self.shots = 0
 
     def click(self, box):
-        left, top, width, height = box
-        self.desktop.run(["xdotool", "mousemove", "--window", str(self.window), str(left + width // 2),
-                          str(self.content_top + top + height // 2), "click", "1"])
+        self.desktop.click_content(self.window, *centre(box))
         time.sleep(0.5)
 
     def key(self, name):
@@ -40,10 +35,6 @@ class Window:
         shot = self.desktop.screenshot(name + ".png", self.window)
         left, top, width, height = BUTTON
         return self.desktop.pixels(shot, (left - 2, self.content_top + top + height // 2, 6, 1))[0]
-
-
-def clipboard(desktop):
-    return desktop.run(["xclip", "-selection", "clipboard", "-o"], check=False)
 
 
 def main(program, artifacts):
@@ -67,9 +58,9 @@ def main(program, artifacts):
         # takes the clipboard (or the X server ends).
         subprocess.run(["xclip", "-selection", "clipboard", "-i"], input=MARKER.encode(), env=desktop.environment(),
                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, timeout=10, check=True)
-        wait_until(lambda: clipboard(desktop) == MARKER, 5)
+        wait_until(lambda: desktop.clipboard() == MARKER, 5)
         window.key("Return")
-        password = wait_until(lambda: (lambda text: text if text != MARKER else None)(clipboard(desktop)), 5)
+        password = wait_until(lambda: (lambda text: text if text != MARKER else None)(desktop.clipboard()), 5)
         if not password or len(password) != 32:
             fail("Return with the focus on a check box left the clipboard at %r" % (password or MARKER))
 

@@ -11,15 +11,25 @@ the session closes.
 
 import os
 import shutil
-import signal
 import subprocess
 import tempfile
 import time
 
 TITLE = "Password Generator"
-# The window's content area, below its menu bar, and the button on it.
+# The window's content area, below its menu bar, and the controls' places
+# in it (x, y, width, height), as the window shows them.
 CONTENT_HEIGHT = 209
-BUTTON_CENTRE = (20 + 560 // 2, 149 + 47 // 2)
+TEXT_AREA = (20, 20, 444, 89)
+USE_CAPS = (480, 21, 126, 24)
+SLIDER = (20, 117, 444, 27)
+LABEL = (480, 117, 100, 20)
+BUTTON = (20, 149, 560, 47)
+
+
+def centre(box):
+    """The centre (x, y) of a box (x, y, width, height)."""
+    left, top, width, height = box
+    return left + width // 2, top + height // 2
 
 
 def fail(message):
@@ -105,7 +115,7 @@ class Program:
         """Clicks the button; gives the new text it put on the clipboard, or
         fails when none came."""
         before = self.desktop.clipboard()
-        self.desktop.click_content(window, *BUTTON_CENTRE)
+        self.desktop.click_content(window, *centre(BUTTON))
 
         def changed():
             text = self.desktop.clipboard()

@@ -11,10 +11,8 @@ import sys
 import time
 
 from accessibility import Atspi, bus_environment, find
-from desktop_session import DesktopSession, fail, wait_until
+from desktop_session import CONTENT_HEIGHT, SLIDER, DesktopSession, fail, wait_until
 
-CONTENT_HEIGHT = 209
-SLIDER = (20, 117, 444, 27)
 
 
 def main(program, artifacts):

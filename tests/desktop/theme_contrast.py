@@ -11,11 +11,9 @@ import sys
 import time
 from collections import Counter
 
-from desktop_session import DesktopSession, fail
+from desktop_session import CONTENT_HEIGHT, LABEL, DesktopSession, fail
 
 READABLE = 4.5
-CONTENT_HEIGHT = 209            # the window's content area, below the menu bar
-LABEL_BOX = (480, 117, 100, 20)  # the label's place in the content area
 
 THEMES = [
     # name, environment, background is dark, text must be black
@@ -46,7 +44,7 @@ def measure(desktop, name, env):
     time.sleep(1.0)  # the first paint
     shot = desktop.screenshot(name + ".png", window)
     width, height = desktop.window_size(window)
-    left, top, box_width, box_height = LABEL_BOX
+    left, top, box_width, box_height = LABEL
     rows = desktop.pixels(shot, (left, height - CONTENT_HEIGHT + top, box_width, box_height))
     program.end()
     counts = Counter(pixel for row in rows for pixel in row)
